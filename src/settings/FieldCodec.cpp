@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int kCountryCodes[] = {0, 2, 3, 4, 5}; // code of each entry of the country list
+constexpr int kCountryCodes[kCountryCount] = {0, 2, 3, 4, 5}; // code of each list entry
 
 std::uint8_t LowNibbleOf(const SwitchBits& bits, int first) {
     std::uint8_t value = 0;
@@ -56,17 +56,25 @@ void WriteSwitchBank(SettingsBlock& block, int bank, const SwitchBits& bits) {
     block.bytes[offset + 1] = LowNibbleOf(bits, 4);
 }
 
-int CountryEntryFromCode(int code) {
-    for (int entry = 0; entry < 5; ++entry) {
+const wchar_t* const kCountryNames[kCountryCount] = {L"日本", L"アメリカ", L"イギリス", L"ドイツ",
+                                                     L"スウェーデン"};
+
+const wchar_t* CountryNameFromCode(int code) {
+    for (int entry = 0; entry < kCountryCount; ++entry) {
         if (kCountryCodes[entry] == code) {
-            return entry;
+            return kCountryNames[entry];
+        }
+    }
+    return kCountryNames[0];
+}
+
+int CountryCodeFromName(const std::wstring& name) {
+    for (int entry = 0; entry < kCountryCount; ++entry) {
+        if (name == kCountryNames[entry]) {
+            return kCountryCodes[entry];
         }
     }
     return 0;
-}
-
-int CountryCodeFromEntry(int entry) {
-    return entry >= 0 && entry < 5 ? kCountryCodes[entry] : 0;
 }
 
 int ReadDigit(const SettingsBlock& block, std::size_t offset) {

@@ -25,12 +25,15 @@ SwitchBits ReadSwitchBank(const SettingsBlock& block, int bank);
 // Rebuilds both bytes of the bank from scratch; bits 4-7 become 0.
 void WriteSwitchBank(SettingsBlock& block, int bank, const SwitchBits& bits);
 
-// MSW1-1/2/3 form a country code 0..7; the country list shows five entries.
-// Codes without an entry of their own (1, 6, 7) show the first one, Japan.
-int CountryEntryFromCode(int code);
-// Entry index of the country list back to the code; no selection (-1) or an
-// unknown index gives 0.
-int CountryCodeFromEntry(int entry);
+// MSW1-1/2/3 form a country code 0..7, shown as one of five list entries.
+constexpr int kCountryCount = 5;
+extern const wchar_t* const kCountryNames[kCountryCount]; // in list order
+
+// Codes without an entry of their own (1, 6, 7) show the first one, "日本".
+const wchar_t* CountryNameFromCode(int code);
+// The code of a list text compared exactly; any other text (also the empty
+// text of no selection) gives 0.
+int CountryCodeFromName(const std::wstring& name);
 
 // --- Digits and decimals ---------------------------------------------------
 

@@ -41,17 +41,17 @@ TEST(SwitchBank, MapsEachSwitchToItsBitAndClearsTheUpperBits) {
 }
 
 TEST(CountryCode, CodesWithoutAnEntryShowJapanAndStoreAsZero) {
-    EXPECT_EQ(CountryEntryFromCode(0), 0);
-    EXPECT_EQ(CountryEntryFromCode(2), 1);
-    EXPECT_EQ(CountryEntryFromCode(5), 4);
+    EXPECT_STREQ(CountryNameFromCode(0), L"日本");
+    EXPECT_STREQ(CountryNameFromCode(2), L"アメリカ");
+    EXPECT_STREQ(CountryNameFromCode(5), L"スウェーデン");
     for (int code : {1, 6, 7}) {
-        EXPECT_EQ(CountryCodeFromEntry(CountryEntryFromCode(code)), 0) << code;
+        EXPECT_EQ(CountryCodeFromName(CountryNameFromCode(code)), 0) << code;
     }
     for (int code : {0, 2, 3, 4, 5}) {
-        EXPECT_EQ(CountryCodeFromEntry(CountryEntryFromCode(code)), code);
+        EXPECT_EQ(CountryCodeFromName(CountryNameFromCode(code)), code);
     }
-    EXPECT_EQ(CountryCodeFromEntry(-1), 0);
-    EXPECT_EQ(CountryCodeFromEntry(5), 0);
+    EXPECT_EQ(CountryCodeFromName(L""), 0);
+    EXPECT_EQ(CountryCodeFromName(L"アメリカ "), 0); // compared exactly
 }
 
 TEST(Decimal, ReadsWithoutCheckAndAlwaysWritesDigits) {
