@@ -1,0 +1,43 @@
+#include "app/SettingsFileIo.h"
+
+#include "settings/SettingsFile.h"
+
+#include <windows.h>
+
+std::optional<SettingsBlock> ReadSettingsFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    SettingsFileImage image{};
+    DWORD total = 0;
+    while (total < image.size()) {
+        DWORD got = 0;
+        if (!ReadFile(file, image.data() + total, static_cast<DWORD>(image.size() - total), &got,
+                      nullptr) ||
+            got == 0) {
+            break;
+        }
+        total += got;
+    }
+    CloseHandle(file);
+    return ParseSettingsFile(image.data(), total);
+}
+
+WriteResult WriteSettingsFile(const std::wstring& path, const SettingsBlock& block) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return GetLastError() == ERROR_ACCESS_DENIED ? WriteResult::AccessDenied
+                                                     : WriteResult::OpenFailed;
+    }
+    const SettingsFileImage image = BuildSettingsFile(block);
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(file, image.data(), static_cast<DWORD>(image.size()), &written, nullptr) &&
+        written == image.size();
+    // A failed close can lose buffered data too, so it counts as a failed write.
+    const bool closed = CloseHandle(file) != 0;
+    return ok && closed ? WriteResult::Written : WriteResult::WriteFailed;
+}
