@@ -1,0 +1,23 @@
+#include "app/HelpLocation.h"
+
+bool UsesHtmlHelp(unsigned long platformId, unsigned long major, unsigned long minor) {
+    switch (platformId) {
+    case kPlatformWindows9x:
+        return !(major < 5 && minor < 10); // Windows 95 is 4.0, Windows 98 is 4.10
+    case kPlatformWindowsNt:
+        return major >= 5;
+    default:
+        return true;
+    }
+}
+
+std::wstring ProgramFolder(const std::wstring& executablePath) {
+    const std::size_t slash = executablePath.rfind(L'\\');
+    return slash == std::wstring::npos ? executablePath : executablePath.substr(0, slash + 1);
+}
+
+std::wstring HelpFilePath(const std::wstring& executablePath, bool html) {
+    const std::wstring path =
+        ProgramFolder(executablePath) + (html ? L"kvswbd.chm" : L"kvswbd.hlp");
+    return path.size() > kMaxHelpPath ? std::wstring() : path;
+}
