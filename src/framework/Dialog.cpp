@@ -1,0 +1,143 @@
+#include "framework/Dialog.h"
+
+#include "framework/DataExchange.h"
+#include "framework/WinApp.h"
+
+CDialog::~CDialog() {
+    if (m_hWnd) {
+        DestroyWindow(m_hWnd);
+    }
+}
+
+INT_PTR CDialog::DoModal(HWND owner) {
+    m_modalEnded = false;
+    m_modalResult = 0;
+    HWND hwnd = CreateDialogParamW(AppInstance(), MAKEINTRESOURCEW(m_templateId), owner, DialogProc,
+                                   reinterpret_cast<LPARAM>(this));
+    if (!hwnd) {
+        return -1;
+    }
+    const bool disableOwner = owner && IsWindowEnabled(owner);
+    if (disableOwner) {
+        EnableWindow(owner, FALSE);
+    }
+    if (!m_modalEnded) {
+        ShowWindow(hwnd, SW_SHOW);
+    }
+    MSG msg;
+    while (!m_modalEnded) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+            }
+            break;
+        }
+        if (!PreTranslateMessage(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    // Re-enable the owner before the dialog goes, so that the activation
+    // returns to it rather than to another program.
+    if (disableOwner) {
+        EnableWindow(owner, TRUE);
+    }
+    DestroyWindow(hwnd);
+    return m_modalResult;
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+    m_modalResult = result;
+    m_modalEnded = true;
+    if (m_hWnd) {
+        PostMessageW(m_hWnd, WM_NULL, 0, 0); // wakes the loop if it waits
+    }
+}
+
+bool CDialog::UpdateData(bool save) {
+    CDataExchange dx(m_hWnd, save);
+    DoDataExchange(dx);
+    return !dx.Failed();
+}
+
+bool CDialog::OnUnhandledCommand(WPARAM wParam, LPARAM /*lParam*/) {
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        OnOK();
+        return true;
+    case IDCANCEL:
+        OnCancel();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(true)) {
+        EndDialog(IDOK);
+    }
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+bool CDialog::PreTranslateMessage(MSG& msg) {
+    return IsDialogMessageW(m_hWnd, &msg) != FALSE;
+}
+
+bool CDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+    case WM_INITDIALOG:
+        result = OnInitDialog() ? TRUE : FALSE;
+        return true;
+    case WM_COMMAND:
+        return OnCommand(HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam)) ||
+               OnUnhandledCommand(wParam, lParam);
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<NMHDR*>(lParam), result);
+    default:
+        return false;
+    }
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        reinterpret_cast<CDialog*>(lParam)->m_hWnd = hwnd;
+    }
+    auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (!self) {
+        return FALSE; // messages before WM_INITDIALOG
+    }
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+        self->m_hWnd = nullptr;
+        return FALSE;
+    }
+    LRESULT result = 0;
+    if (!self->OnMessage(msg, wParam, lParam, result)) {
+        return FALSE;
+    }
+    switch (msg) {
+    // These return their value directly instead of through DWLP_MSGRESULT.
+    case WM_INITDIALOG:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+        return static_cast<INT_PTR>(result);
+    default:
+        SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+}

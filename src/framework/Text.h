@@ -1,0 +1,13 @@
+#pragma once
+// Small text helpers of the Windows side.
+
+#include <windows.h>
+
+#include <string>
+
+// UTF-8 (the encoding of the portable code's texts) to UTF-16.
+std::wstring Widen(const char* utf8);
+// A string resource of the program, empty when there is none.
+std::wstring LoadResString(UINT id);
+// The text of a window or control (sent as WM_GETTEXT, so an edit gives its contents).
+std::wstring WindowText(HWND hwnd);

@@ -1,0 +1,59 @@
+#include "framework/WinApp.h"
+
+CWinApp* CWinApp::s_current = nullptr;
+
+namespace {
+
+std::wstring ExecutableTitle() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name = path;
+    const std::size_t slash = name.find_last_of(L"\\/");
+    if (slash != std::wstring::npos) {
+        name.erase(0, slash + 1);
+    }
+    const std::size_t dot = name.rfind(L'.');
+    if (dot != std::wstring::npos) {
+        name.erase(dot);
+    }
+    return name;
+}
+
+} // namespace
+
+CWinApp::CWinApp() : m_appName(ExecutableTitle()) {
+    s_current = this;
+}
+
+CWinApp::~CWinApp() {
+    if (s_current == this) {
+        s_current = nullptr;
+    }
+}
+
+int CWinApp::Run(HINSTANCE instance) {
+    m_instance = instance;
+    if (!InitInstance()) {
+        return 0;
+    }
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+HINSTANCE AppInstance() {
+    if (CWinApp* app = CWinApp::Current(); app && app->Instance()) {
+        return app->Instance();
+    }
+    return GetModuleHandleW(nullptr);
+}
+
+std::wstring AppTitle() {
+    if (CWinApp* app = CWinApp::Current()) {
+        return app->AppName();
+    }
+    return ExecutableTitle();
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The application object: one per process, created as a static object. The
+// entry point calls Run, which calls InitInstance; when InitInstance returns
+// false the process ends with no message loop of the application's own.
+
+#include "framework/Wnd.h"
+
+#include <string>
+
+class CWinApp {
+public:
+    CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+    virtual ~CWinApp();
+
+    // The one application object of the process, or null when there is none.
+    static CWinApp* Current() { return s_current; }
+
+    int Run(HINSTANCE instance);
+    virtual bool InitInstance() = 0;
+
+    HINSTANCE Instance() const { return m_instance; }
+    // The executable's file name without folder and extension.
+    const std::wstring& AppName() const { return m_appName; }
+
+    CWnd* m_pMainWnd = nullptr;
+
+private:
+    static CWinApp* s_current;
+    HINSTANCE m_instance = nullptr;
+    std::wstring m_appName;
+};
+
+// The module the program's resources come from.
+HINSTANCE AppInstance();
+// The application's name: the executable's file name without extension.
+std::wstring AppTitle();
