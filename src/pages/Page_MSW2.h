@@ -1,0 +1,12 @@
+#pragma once
+// The tab page "ＭＳＷ２": the memory switches of bank 2.
+
+#include "pages/SettingsPage.h"
+
+class CPage_MSW2 : public CSettingsPage {
+public:
+    CPage_MSW2();
+
+    void LoadFromBlock(const SettingsBlock& block) override;
+    void StoreToBlock(SettingsBlock& block) override;
+};

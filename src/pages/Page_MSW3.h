@@ -1,0 +1,12 @@
+#pragma once
+// The tab page "ＭＳＷ３": the memory switches of bank 3.
+
+#include "pages/SettingsPage.h"
+
+class CPage_MSW3 : public CSettingsPage {
+public:
+    CPage_MSW3();
+
+    void LoadFromBlock(const SettingsBlock& block) override;
+    void StoreToBlock(SettingsBlock& block) override;
+};
