@@ -1,0 +1,143 @@
+#include "app/CommandFlow.h"
+
+const PromptInfo& DescribePrompt(Prompt prompt) {
+    static const PromptInfo kPrompts[] = {
+        {"Switchboard を終了する前に、設定値をプリンタへ送信しますか？", PromptButtons::YesNoCancel,
+         PromptIcon::Exclamation},
+        {"Switchboard を終了する前に、設定ファイルへ保存しますか？", PromptButtons::YesNoCancel,
+         PromptIcon::Exclamation},
+        {"設定値が変更されています。\nプリンタを切り替える前に、設定値をプリンタへ送信しますか？",
+         PromptButtons::YesNoCancel, PromptIcon::Exclamation},
+        {"設定値が変更されています。\nプリンタを切り替える前に、設定ファイルへ保存しますか？",
+         PromptButtons::YesNoCancel, PromptIcon::Exclamation},
+        {"設定が変更されています。\nコマンドを続行すると設定の変更は破棄されます。",
+         PromptButtons::YesNo, PromptIcon::Exclamation},
+        {"現在の設定値は破棄されます、\n工場出荷設定値に変更しますか？", PromptButtons::OkCancel,
+         PromptIcon::Exclamation},
+        {"工場出荷設定値を表示しました。", PromptButtons::Ok, PromptIcon::Information},
+    };
+    return kPrompts[static_cast<int>(prompt)];
+}
+
+void CCommandFlow::InitBlocks() {
+    m_initialized = false;
+    m_blockCurrent = FactoryBlock();
+    m_blockSent = FactoryBlock();
+    m_blockSaved = FactoryBlock();
+    SetSendAvailable(false);
+}
+
+void CCommandFlow::UpdateSendCommand() {
+    if (m_initialized) {
+        StorePagesToBlock(m_blockCurrent);
+    }
+    SetSendAvailable(IsUnsent());
+}
+
+bool CCommandFlow::BeginWriteOrSend() {
+    if (HasPendingEntry()) {
+        CorrectPendingEntry();
+        return false;
+    }
+    StorePagesToBlock(m_blockCurrent);
+    return true;
+}
+
+bool CCommandFlow::RunGuard(Prompt sendQuestion, Prompt saveQuestion) {
+    StorePagesToBlock(m_blockCurrent);
+    // Both decided before anything is sent or written.
+    const bool unsent = IsUnsent();
+    const bool unsaved = IsUnsaved();
+
+    if (unsent) {
+        switch (ShowPrompt(sendQuestion)) {
+        case Answer::Yes: {
+            // With a pending entry the send command only shows it; the
+            // caller stops then. A send that fails does not stop it.
+            const bool pending = HasPendingEntry();
+            RunSendCommand();
+            if (pending) {
+                return false;
+            }
+            break;
+        }
+        case Answer::No:
+            break;
+        default:
+            return false;
+        }
+    }
+    if (unsaved) {
+        switch (ShowPrompt(saveQuestion)) {
+        case Answer::Yes: {
+            // The user asked to keep the settings: unless they were written
+            // (not after a pending entry, a cancelled file dialog or a failed
+            // write) the caller must not go on and discard them.
+            const bool pending = HasPendingEntry();
+            const bool written = RunWriteCommand();
+            if (pending || !written) {
+                return false;
+            }
+            break;
+        }
+        case Answer::No:
+            break;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CCommandFlow::GuardExit() {
+    return RunGuard(Prompt::SendBeforeExit, Prompt::SaveBeforeExit);
+}
+
+bool CCommandFlow::GuardPrinterSwitch() {
+    return !m_initialized || RunGuard(Prompt::SendBeforeSwitch, Prompt::SaveBeforeSwitch);
+}
+
+void CCommandFlow::OnExit() {
+    if (GuardExit()) {
+        CloseWindow();
+    }
+}
+
+void CCommandFlow::ShowFactorySettings() {
+    if (ShowPrompt(Prompt::ConfirmFactory) == Answer::Ok) {
+        LoadFactorySettings();
+    }
+}
+
+void CCommandFlow::LoadFactorySettings() {
+    m_blockCurrent = FactoryBlock();
+    LoadPagesFromBlock(m_blockCurrent);
+    SelectPage(0);
+    ShowPrompt(Prompt::FactoryShown);
+    UpdateSendCommand();
+    UpdateFormButtonCaption();
+}
+
+bool CCommandFlow::ConfirmDiscardBeforeRead() {
+    if (m_initialized) {
+        StorePagesToBlock(m_blockCurrent);
+    }
+    return !IsUnsent() || ShowPrompt(Prompt::DiscardBeforeRead) == Answer::Yes;
+}
+
+void CCommandFlow::SettingsFileRead(const SettingsBlock& block) {
+    m_blockCurrent = block;
+    LoadPagesFromBlock(m_blockCurrent);
+    m_blockSaved = m_blockCurrent;
+    UpdateSendCommand();
+    UpdateFormButtonCaption();
+}
+
+void CCommandFlow::SettingsFileWritten() {
+    m_blockSaved = m_blockCurrent;
+}
+
+void CCommandFlow::SettingsSent() {
+    m_blockSent = m_blockCurrent;
+    SetSendAvailable(false);
+}

@@ -1,0 +1,320 @@
+#include "app/SwitchboardDlg.h"
+
+#include "framework/Text.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
+
+HACCEL CSwitchboardDlg::s_accelerators = nullptr;
+HIMAGELIST CSwitchboardDlg::s_tabImages = nullptr;
+
+namespace {
+
+constexpr const wchar_t* kCaption = L"Switchboard";
+
+struct TabInfo {
+    const wchar_t* text;
+    int image;
+    UINT command;
+};
+
+// Tab order: function selection, parameters 1 and 2, memory switches 1 to 4.
+constexpr TabInfo kTabs[CSwitchboardDlg::kPageCount] = {
+    {L"機能選択", 0, ID_PAGE_SELECT},
+    {L"パラメータ設定１", 2, ID_PAGE_PARAM},
+    {L"パラメータ設定２", 2, ID_PAGE_PARAM_2},
+    {L"ＭＳＷ１", 1, ID_PAGE_MSW1},
+    {L"ＭＳＷ２", 1, ID_PAGE_MSW2},
+    {L"ＭＳＷ３", 1, ID_PAGE_MSW3},
+    {L"ＭＳＷ４", 1, ID_PAGE_MSW4},
+};
+
+UINT MessageBoxStyle(const PromptInfo& info) {
+    UINT style = info.icon == PromptIcon::Information ? MB_ICONINFORMATION : MB_ICONEXCLAMATION;
+    switch (info.buttons) {
+    case PromptButtons::YesNoCancel:
+        return style | MB_YESNOCANCEL;
+    case PromptButtons::YesNo:
+        return style | MB_YESNO;
+    case PromptButtons::OkCancel:
+        return style | MB_OKCANCEL;
+    case PromptButtons::Ok:
+        break;
+    }
+    return style | MB_OK;
+}
+
+} // namespace
+
+CSwitchboardDlg::CSwitchboardDlg()
+    : CDialog(IDD_SWITCHBOARD), m_icon(LoadIconW(AppInstance(), MAKEINTRESOURCEW(IDI_MAIN))) {
+    if (!s_accelerators) {
+        s_accelerators = LoadAcceleratorsW(AppInstance(), MAKEINTRESOURCEW(IDR_MAINMENU));
+    }
+}
+
+// The window goes before its pages and bars, while their objects still exist.
+CSwitchboardDlg::~CSwitchboardDlg() {
+    if (m_hWnd) {
+        DestroyWindow(m_hWnd);
+    }
+}
+
+bool CSwitchboardDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    // The menu bar: the window takes over the menu and destroys it with itself.
+    m_menu.LoadMenu(IDR_MAINMENU);
+    HMENU templateMenu = GetMenu(m_hWnd);
+    SetMenu(m_hWnd, m_menu.Detach());
+    if (templateMenu) {
+        DestroyMenu(templateMenu);
+    }
+
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+
+    m_toolBar.Create(m_hWnd);
+    m_statusBar.Create(m_hWnd);
+
+    InitBlocks();
+    CreateTabsAndPages();
+    LoadPagesFromBlock(m_blockCurrent);
+    OnSelectPrinter();
+    m_pageSelect.UpdateFormButtonCaption();
+    m_initialized = true;
+    return true;
+}
+
+void CSwitchboardDlg::CreateTabsAndPages() {
+    HWND tabs = GetDlgItem(IDC_TABS);
+    if (!s_tabImages) {
+        s_tabImages = ImageList_LoadBitmap(AppInstance(), MAKEINTRESOURCEW(IDB_TABS), 16, 1,
+                                           RGB(192, 192, 192));
+    }
+    TabCtrl_SetImageList(tabs, s_tabImages);
+    for (int i = 0; i < kPageCount; ++i) {
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT | TCIF_IMAGE;
+        item.pszText = const_cast<wchar_t*>(kTabs[i].text);
+        item.iImage = kTabs[i].image;
+        ::SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i),
+                       reinterpret_cast<LPARAM>(&item));
+    }
+    int index = 0;
+    for (CSettingsPage* page : PagesInTabOrder()) {
+        page->Create(m_hWnd);
+        SetWindowPos(*page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        ShowWindow(*page, index == 0 ? SW_SHOW : SW_HIDE);
+        ++index;
+    }
+    TabCtrl_SetCurSel(tabs, 0);
+}
+
+std::array<CSettingsPage*, CSwitchboardDlg::kPageCount> CSwitchboardDlg::PagesInTabOrder() {
+    return {&m_pageSelect, &m_pageParam, &m_pageParam2, &m_pageMSW1,
+            &m_pageMSW2,   &m_pageMSW3,  &m_pageMSW4};
+}
+
+void CSwitchboardDlg::SelectPage(int index) {
+    if (index < 0 || index >= kPageCount) {
+        return;
+    }
+    TabCtrl_SetCurSel(GetDlgItem(IDC_TABS), index);
+    ShowPage(index);
+}
+
+void CSwitchboardDlg::ShowPage(int index) {
+    const auto pages = PagesInTabOrder();
+    for (CSettingsPage* page : pages) {
+        ShowWindow(*page, SW_HIDE);
+    }
+    ShowWindow(*pages[static_cast<std::size_t>(index)], SW_SHOW);
+    // Moving through the tabs with the keyboard keeps the focus on the tabs.
+    if (GetFocus() != GetDlgItem(IDC_TABS)) {
+        SetFocus(*pages[static_cast<std::size_t>(index)]);
+    }
+}
+
+bool CSwitchboardDlg::OnCommand(UINT /*code*/, UINT id, HWND /*control*/) {
+    switch (id) {
+    case ID_FILE_READ:
+    case ID_TB_READ:
+        OnReadSettingsFile();
+        return true;
+    case ID_FILE_WRITE:
+    case ID_TB_WRITE:
+        OnWriteSettingsFile();
+        return true;
+    case ID_SEND:
+    case ID_TB_SEND:
+        OnSendToPrinter();
+        return true;
+    case ID_FACTORY:
+    case ID_TB_FACTORY:
+        ShowFactorySettings();
+        return true;
+    case ID_SELECT_PRINTER:
+    case ID_TB_PRINTER:
+        OnSelectPrinter();
+        return true;
+    case ID_FILE_EXIT:
+        OnExit();
+        return true;
+    case ID_DATA_CHECK:
+        UpdateSendCommand();
+        return true;
+    case ID_HELP_CONTENTS:
+        ShowHelp();
+        return true;
+    case ID_HELP_ABOUT:
+        ShowAbout();
+        return true;
+    default:
+        break;
+    }
+    for (int i = 0; i < kPageCount; ++i) {
+        if (id == kTabs[i].command) {
+            SelectPage(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CSwitchboardDlg::OnNotify(NMHDR& header, LRESULT& result) {
+    if (header.idFrom == IDC_TABS && header.code == TCN_SELCHANGE) {
+        ShowPage(TabCtrl_GetCurSel(header.hwndFrom));
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+bool CSwitchboardDlg::PreTranslateMessage(MSG& msg) {
+    if (s_accelerators && TranslateAcceleratorW(m_hWnd, s_accelerators, &msg)) {
+        return true;
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
+bool CSwitchboardDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+    case WM_SYSCOMMAND:
+        if (wParam == SC_CLOSE) {
+            OnExit();
+        }
+        return false; // every system command then gets the default processing
+    case WM_SIZE:
+        UpdateSystemMenu();
+        return false;
+    case WM_PAINT:
+        if (!IsIconic(m_hWnd)) {
+            return false;
+        }
+        PaintMinimised();
+        return true;
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<LRESULT>(m_icon);
+        return true;
+    default:
+        return CDialog::OnMessage(msg, wParam, lParam, result);
+    }
+}
+
+void CSwitchboardDlg::UpdateSystemMenu() {
+    HMENU menu = GetSystemMenu(m_hWnd, FALSE);
+    if (!menu) {
+        return;
+    }
+    const UINT off = MF_BYCOMMAND | MF_GRAYED | MF_DISABLED;
+    const UINT on = MF_BYCOMMAND | MF_ENABLED;
+    const bool minimised = IsIconic(m_hWnd) != FALSE;
+    EnableMenuItem(menu, SC_SIZE, off);
+    EnableMenuItem(menu, SC_MAXIMIZE, off);
+    EnableMenuItem(menu, SC_RESTORE, minimised ? on : off);
+    EnableMenuItem(menu, SC_MINIMIZE, minimised ? off : on);
+}
+
+void CSwitchboardDlg::PaintMinimised() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, m_icon);
+    EndPaint(m_hWnd, &paint);
+}
+
+void CSwitchboardDlg::LoadPagesFromBlock(const SettingsBlock& block) {
+    for (CSettingsPage* page : PagesInTabOrder()) {
+        page->LoadFromBlock(block);
+    }
+}
+
+void CSwitchboardDlg::StorePagesToBlock(SettingsBlock& block) {
+    for (CSettingsPage* page : PagesInTabOrder()) {
+        page->StoreToBlock(block);
+    }
+}
+
+bool CSwitchboardDlg::HasPendingEntry() {
+    return m_pageParam.m_pendingCutSheet || m_pageParam.m_pendingFrontTractor ||
+           m_pageParam.m_pendingRearTractor;
+}
+
+void CSwitchboardDlg::CorrectPendingEntry() {
+    if (TabCtrl_GetCurSel(GetDlgItem(IDC_TABS)) != 1) {
+        SelectPage(1);
+    }
+    m_pageParam.CorrectHeadCentering();
+}
+
+Answer CSwitchboardDlg::ShowPrompt(Prompt prompt) {
+    const PromptInfo& info = DescribePrompt(prompt);
+    switch (MessageBoxW(m_hWnd, Widen(info.text).c_str(), kCaption, MessageBoxStyle(info))) {
+    case IDYES:
+        return Answer::Yes;
+    case IDNO:
+        return Answer::No;
+    case IDOK:
+        return Answer::Ok;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+void CSwitchboardDlg::SetSendAvailable(bool available) {
+    EnableCommand(ID_SEND, ID_TB_SEND, available);
+}
+
+void CSwitchboardDlg::EnableCommand(UINT menuId, UINT buttonId, bool enabled) {
+    CMenu::EnableCommand(GetMenu(m_hWnd), menuId, enabled);
+    m_toolBar.Send(TB_ENABLEBUTTON, buttonId, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+}
+
+void CSwitchboardDlg::UpdateFormButtonCaption() {
+    m_pageSelect.UpdateFormButtonCaption();
+}
+
+// The bodies of these commands come with the settings file, the printer
+// output, the printer selection and the help.
+void CSwitchboardDlg::OnReadSettingsFile() {}
+
+bool CSwitchboardDlg::OnWriteSettingsFile() {
+    BeginWriteOrSend();
+    return false;
+}
+
+void CSwitchboardDlg::OnSendToPrinter() {
+    BeginWriteOrSend();
+}
+
+void CSwitchboardDlg::OnSelectPrinter() {}
+
+void CSwitchboardDlg::ShowHelp() {}
+
+void CSwitchboardDlg::ShowAbout() {}

@@ -1,0 +1,94 @@
+#pragma once
+// The main window: menu, toolbar, the tab control with the seven settings
+// pages, the status bar, and the command flow over the three copies of the
+// settings block.
+
+#include "app/CommandFlow.h"
+#include "app/MainStatusBar.h"
+#include "app/MainToolBar.h"
+#include "framework/Dialog.h"
+#include "framework/Menu.h"
+#include "pages/Page_MSW1.h"
+#include "pages/Page_MSW2.h"
+#include "pages/Page_MSW3.h"
+#include "pages/Page_MSW4.h"
+#include "pages/Page_Param.h"
+#include "pages/Page_Param_2.h"
+#include "pages/Page_Select.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+
+class CSwitchboardDlg : public CDialog, public CCommandFlow {
+public:
+    // The window's title; a second start looks for it.
+    static constexpr const wchar_t* kTitle = L"Korrin Vellatype 44QX スイッチボード";
+    static constexpr int kPageCount = 7;
+
+    CSwitchboardDlg();
+    ~CSwitchboardDlg() override;
+
+    // Brings tab `index` (0..6, tab order) and its page to the front.
+    void SelectPage(int index) override;
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(UINT code, UINT id, HWND control) override;
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
+    // Enter and Esc do not close the main window.
+    void OnOK() override {}
+    void OnCancel() override {}
+    // The accelerators take every key first, then the dialog keyboard handling.
+    bool PreTranslateMessage(MSG& msg) override;
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    // The operations the command flow needs.
+    void LoadPagesFromBlock(const SettingsBlock& block) override;
+    void StorePagesToBlock(SettingsBlock& block) override;
+    bool HasPendingEntry() override;
+    void CorrectPendingEntry() override;
+    Answer ShowPrompt(Prompt prompt) override;
+    void SetSendAvailable(bool available) override;
+    void UpdateFormButtonCaption() override;
+    void RunSendCommand() override { OnSendToPrinter(); }
+    bool RunWriteCommand() override { return OnWriteSettingsFile(); }
+    void CloseWindow() override { EndDialog(IDOK); }
+
+private:
+    // Commands whose work lives with the settings file, the printer and the help.
+    void OnReadSettingsFile();
+    // True when the settings file was written.
+    bool OnWriteSettingsFile();
+    void OnSendToPrinter();
+    void OnSelectPrinter();
+    void ShowHelp();
+    void ShowAbout();
+
+    void CreateTabsAndPages();
+    void ShowPage(int index);
+    std::array<CSettingsPage*, kPageCount> PagesInTabOrder();
+    // Enables or disables a command in the menu and on its toolbar button together.
+    void EnableCommand(UINT menuId, UINT buttonId, bool enabled);
+    void UpdateSystemMenu();
+    void PaintMinimised();
+
+    CMenu m_menu;
+    CPage_MSW1 m_pageMSW1;
+    CPage_MSW2 m_pageMSW2;
+    CPage_MSW3 m_pageMSW3;
+    CPage_MSW4 m_pageMSW4;
+    CPage_Select m_pageSelect;
+    CPage_Param m_pageParam;
+    CPage_Param_2 m_pageParam2;
+    std::wstring m_portName;
+    std::wstring m_printerName;
+    CMainToolBar m_toolBar;
+    CMainStatusBar m_statusBar;
+    HICON m_icon;
+
+    // One of each per process.
+    static HACCEL s_accelerators;
+    static HIMAGELIST s_tabImages;
+};
