@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils xdotool
   locales fonts-ipafont-gothic fonts-ipafont-mincho
-  imagemagick fp-utils clang-format
+  imagemagick fp-utils libchm-bin clang-format
 )
 
 missing=()
