@@ -8,6 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
+scripts/install-deps.sh
+
 build_dir="${BUILD_DIR:-$root/build/windows}"
 cmake --preset windows -B "$build_dir" >/dev/null
 cmake --build "$build_dir" -j2 --target kvswbd
