@@ -126,13 +126,15 @@ void CSwitchboardDlg::SelectPage(int index) {
 }
 
 void CSwitchboardDlg::ShowPage(int index) {
+    // Moving through the tabs with the keyboard keeps the focus on the tabs.
+    // Asked before hiding: hiding the page that holds the focus hands it on.
+    const bool focusOnTabs = GetFocus() == GetDlgItem(IDC_TABS);
     const auto pages = PagesInTabOrder();
     for (CSettingsPage* page : pages) {
         ShowWindow(*page, SW_HIDE);
     }
     ShowWindow(*pages[static_cast<std::size_t>(index)], SW_SHOW);
-    // Moving through the tabs with the keyboard keeps the focus on the tabs.
-    if (GetFocus() != GetDlgItem(IDC_TABS)) {
+    if (!focusOnTabs) {
         SetFocus(*pages[static_cast<std::size_t>(index)]);
     }
 }
