@@ -28,10 +28,23 @@ void CCommandFlow::InitBlocks() {
 }
 
 void CCommandFlow::UpdateSendCommand() {
+    // A page may report a change while the pages are being collected, for
+    // example when a validation message takes the focus from its control.
+    // The collection under way covers it; a nested one would show the same
+    // message again over the first.
+    if (m_collecting) {
+        return;
+    }
     if (m_initialized) {
-        StorePagesToBlock(m_blockCurrent);
+        CollectPages();
     }
     SetSendAvailable(IsUnsent());
+}
+
+void CCommandFlow::CollectPages() {
+    m_collecting = true;
+    StorePagesToBlock(m_blockCurrent);
+    m_collecting = false;
 }
 
 bool CCommandFlow::BeginWriteOrSend() {
@@ -39,12 +52,12 @@ bool CCommandFlow::BeginWriteOrSend() {
         CorrectPendingEntry();
         return false;
     }
-    StorePagesToBlock(m_blockCurrent);
+    CollectPages();
     return true;
 }
 
 bool CCommandFlow::RunGuard(Prompt sendQuestion, Prompt saveQuestion) {
-    StorePagesToBlock(m_blockCurrent);
+    CollectPages();
     // Both decided before anything is sent or written.
     const bool unsent = IsUnsent();
     const bool unsaved = IsUnsaved();
@@ -120,7 +133,7 @@ void CCommandFlow::LoadFactorySettings() {
 
 bool CCommandFlow::ConfirmDiscardBeforeRead() {
     if (m_initialized) {
-        StorePagesToBlock(m_blockCurrent);
+        CollectPages();
     }
     return !IsUnsent() || ShowPrompt(Prompt::DiscardBeforeRead) == Answer::Yes;
 }

@@ -96,5 +96,9 @@ protected:
     virtual void CloseWindow() = 0;
 
 private:
+    // StorePagesToBlock(m_blockCurrent), marked as under way.
+    void CollectPages();
     bool RunGuard(Prompt sendQuestion, Prompt saveQuestion);
+
+    bool m_collecting = false;
 };

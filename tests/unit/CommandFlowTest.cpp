@@ -43,7 +43,9 @@ public:
     std::deque<Answer> answers;
     std::vector<Prompt> asked;
     bool sendAvailable = true;
+    bool reportWhileCollecting = false;
     int loads = 0;
+    int collections = 0;
     int corrections = 0;
     int sends = 0;
     int writes = 0;
@@ -71,7 +73,13 @@ protected:
         pages = block;
         ++loads;
     }
-    void StorePagesToBlock(SettingsBlock& block) override { block = pages; }
+    void StorePagesToBlock(SettingsBlock& block) override {
+        ++collections;
+        if (reportWhileCollecting) {
+            UpdateSendCommand(); // a page reporting a change in the middle
+        }
+        block = pages;
+    }
     bool HasPendingEntry() override { return pending; }
     void CorrectPendingEntry() override { ++corrections; }
     Answer ShowPrompt(Prompt prompt) override {
@@ -126,6 +134,20 @@ TEST(CommandFlowCopies, DataCheckCollectsOnlyOnceInitialised) {
     w.OnExit();
     EXPECT_TRUE(w.asked.empty());
     EXPECT_TRUE(w.closed);
+}
+
+TEST(CommandFlowCopies, AChangeReportedDuringACollectionStartsNoSecondOne) {
+    FlowWindow w;
+    w.pages = Changed();
+    w.reportWhileCollecting = true;
+    w.UpdateSendCommand();
+    EXPECT_EQ(w.collections, 1);
+    EXPECT_EQ(w.m_blockCurrent, Changed());
+    EXPECT_TRUE(w.sendAvailable);
+
+    w.answers = {Answer::Cancel};
+    w.OnExit();
+    EXPECT_EQ(w.collections, 2);
 }
 
 TEST(CommandFlowCopies, ExitAndPrinterSwitchCollectBeforeComparing) {
