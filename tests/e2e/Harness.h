@@ -1,0 +1,161 @@
+// Drives the real kvswbd.exe from another process the way a user does: starts it, finds its
+// windows, types keys, clicks, reads control states and answers its message boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using std::chrono::milliseconds;
+using namespace std::chrono_literals;
+
+constexpr milliseconds kTimeout = 5s;
+
+inline constexpr wchar_t kMainTitle[] = L"Korrin Vellatype 44QX スイッチボード";
+inline constexpr wchar_t kDialogClass[] = L"#32770";
+
+// Control and command ids of the main window.
+constexpr int kTabControl = 1000;
+constexpr int kBarId = 2016; // the toolbar and the status bar share it
+constexpr int kButtonRead = 2000;
+constexpr int kButtonWrite = 2001;
+constexpr int kButtonSend = 2002;
+constexpr int kButtonFactory = 2003;
+constexpr int kButtonPrinter = 2004;
+constexpr int kPageCount = 7;
+
+// Polls `condition` until it holds or `timeout` has passed; returns its last value.
+bool WaitUntil(const std::function<bool()>& condition, milliseconds timeout = kTimeout);
+
+// The Windows path of the program under test, from KVSWBD_EXE (a Unix path under Wine).
+std::wstring ProgramPath();
+// Unix path to Windows path, and back, through Wine's own conversion.
+std::wstring DosPath(const std::string& unixPath);
+std::wstring UnixPath(const std::wstring& dosPath);
+
+// Reading controls of another process.
+std::wstring ClassOf(HWND window);
+std::wstring TextOf(HWND window); // WM_GETTEXT: the contents of edits, captions of the rest
+bool IsChecked(HWND button);
+int ComboSelection(HWND combo);
+std::wstring ComboItem(HWND combo, int index);
+
+// Keys as SendInput takes them: a virtual key with the modifiers held while it is pressed.
+struct Key {
+    WORD vk;
+    std::vector<WORD> modifiers;
+};
+Key Ctrl(WORD vk);
+Key Alt(WORD vk);
+
+enum class Icon { None, Exclamation, Information, Stop, Question, Unknown };
+std::ostream& operator<<(std::ostream& out, Icon icon);
+
+// A message box of the program: caption, text, icon and buttons, and the answer to it.
+class MsgBox {
+public:
+    explicit MsgBox(HWND window) : window_(window) {}
+    HWND Handle() const { return window_; }
+    std::wstring Caption() const;
+    std::wstring Text() const;
+    Icon GetIcon() const;
+    // The standard buttons present (IDOK, IDCANCEL, IDYES, IDNO, ...), in ascending id order.
+    std::vector<int> Buttons() const;
+    // Clicks the button and waits until the box has closed.
+    bool Answer(int buttonId) const;
+
+private:
+    HWND window_;
+};
+
+// One run of kvswbd.exe. The destructor ends the process if it still runs.
+class Program {
+public:
+    Program() = default;
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Starts the process only.
+    bool Launch();
+    // Starts the process, waits for its main window and brings it to the front.
+    bool Start(milliseconds timeout = 15s);
+    // Closes the program through its close command when nothing else is open, terminates it
+    // otherwise or when it does not close, and waits until the process has gone.
+    void End();
+
+    bool HasExited() const;
+    bool WaitForExit(milliseconds timeout = kTimeout) const;
+    DWORD ExitCode() const;
+    HANDLE Process() const { return process_; }
+    DWORD ProcessId() const { return processId_; }
+
+    // Windows of the process.
+    HWND Window() const { return window_; }
+    HWND FindMainWindow() const;
+    std::vector<HWND> TopLevelWindows(bool visibleOnly = true) const;
+    HWND FindDialog(const std::wstring& title) const;
+    HWND WaitForDialog(const std::wstring& title, milliseconds timeout = kTimeout) const;
+    HWND Control(int id) const { return GetDlgItem(window_, id); }
+    HWND TabControl() const { return Control(kTabControl); }
+    HWND Toolbar() const;
+    HWND StatusBar() const;
+    std::vector<HWND> Pages() const; // the child dialogs over the tab control
+    HWND VisiblePage() const;        // the one visible page, or null when not exactly one
+
+    // State.
+    int SelectedTab() const;
+    std::wstring TabText(int index) const;
+    std::wstring StatusText(int part) const;
+    bool IsToolbarButtonEnabled(int id) const;
+    HWND Focus() const;                // the window with the keyboard focus in the program's thread
+    bool IsFocusIn(HWND window) const; // the focus is on `window` or one of its children
+
+    // Message boxes: top-level dialogs of the program, other than the main window, that hold
+    // only texts and buttons, one text being the message (id 0xFFFF).
+    std::optional<MsgBox> FindMessageBox() const;
+    std::optional<MsgBox> WaitForMessageBox(milliseconds timeout = kTimeout) const;
+    bool NoMessageBoxWithin(milliseconds period = 500ms) const;
+    // Waits for the process to end; false when a message box appears first or it keeps running.
+    bool ExitsWithoutMessageBox(milliseconds timeout = kTimeout) const;
+
+    // Input as a user gives it. Keys go to the program's foreground window; when another
+    // program is in front, the main window is brought to the front first.
+    bool Activate(HWND window = nullptr);
+    void Press(const Key& key);
+    void Press(WORD vk) { Press(Key{vk, {}}); }
+    void SetFocusTo(HWND control);
+    void Click(HWND window, POINT client);
+    void ClickToolbarButton(int id);
+    void Command(int id);               // WM_COMMAND as a menu choice sends it
+    void SystemCommand(WPARAM command); // as the title bar buttons send it
+
+    // Waits until the program has handled what it was sent.
+    void Settle() const;
+
+private:
+    void EnsureProgramInFront();
+
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    DWORD exitCode_ = 0;
+    HWND window_ = nullptr;
+};
+
+// Number of kvswbd.exe processes running in this Wine prefix.
+int RunningProgramCount();
+
+// Wine waits up to two seconds for a window manager each time a framed window closes, and a
+// bare X server has none. While the tests run, Wine handles the program's windows itself
+// (an application setting of the prefix for kvswbd.exe, removed again afterwards).
+void SetProgramWindowsUnmanaged(bool unmanaged);
+
+} // namespace e2e
