@@ -1,5 +1,11 @@
 #include "app/SwitchboardDlg.h"
 
+#include "app/AboutDlg.h"
+#include "app/HelpLocation.h"
+#include "app/HelpViewer.h"
+#include "app/SettingsFileDialog.h"
+#include "app/SettingsFileIo.h"
+#include "printer/Spooler.h"
 #include "framework/Text.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -71,6 +77,8 @@ bool CSwitchboardDlg::OnInitDialog() {
     if (templateMenu) {
         DestroyMenu(templateMenu);
     }
+
+    LocateHelpFile();
 
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
@@ -220,6 +228,9 @@ bool CSwitchboardDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(m_icon);
         return true;
+    case WM_DESTROY:
+        CloseHelpViewers(m_hWnd, m_helpPath);
+        return false;
     default:
         return CDialog::OnMessage(msg, wParam, lParam, result);
     }
@@ -302,21 +313,135 @@ void CSwitchboardDlg::UpdateFormButtonCaption() {
     m_pageSelect.UpdateFormButtonCaption();
 }
 
-// The bodies of these commands come with the settings file, the printer
-// output, the printer selection and the help.
-void CSwitchboardDlg::OnReadSettingsFile() {}
+int CSwitchboardDlg::Message(const wchar_t* text, UINT style) {
+    return MessageBoxW(m_hWnd, text, kCaption, style);
+}
+
+void CSwitchboardDlg::OnReadSettingsFile() {
+    if (!ConfirmDiscardBeforeRead()) {
+        return;
+    }
+    std::wstring path;
+    if (!AskSettingsFileName(m_hWnd, false, path)) {
+        return;
+    }
+    if (const std::optional<SettingsBlock> block = ReadSettingsFile(path)) {
+        SettingsFileRead(*block);
+    } else {
+        Message(L"このファイルは設定ファイルではありません。", MB_OK | MB_ICONEXCLAMATION);
+    }
+}
 
 bool CSwitchboardDlg::OnWriteSettingsFile() {
-    BeginWriteOrSend();
-    return false;
+    if (!BeginWriteOrSend()) {
+        return false;
+    }
+    std::wstring path;
+    if (!AskSettingsFileName(m_hWnd, true, path)) {
+        return false;
+    }
+    for (;;) {
+        const WriteResult result = WriteSettingsFile(path, m_blockCurrent);
+        if (result == WriteResult::Written) {
+            SettingsFileWritten();
+            return true;
+        }
+        if (result != WriteResult::AccessDenied || !IsNtPlatform()) {
+            Message(L"設定ファイルの書き込みに失敗しました。", MB_OK | MB_ICONSTOP);
+            return false;
+        }
+        Message(L"設定ファイルの書き込みに失敗しました。\n"
+                L"このディレクトリに保存するアクセス許可がない可能性があります。\n"
+                L"設定ファイルの保存先を変更してやり直してください。",
+                MB_OK | MB_ICONEXCLAMATION);
+        if (!AskSettingsFileName(m_hWnd, true, path)) {
+            return false;
+        }
+    }
 }
 
 void CSwitchboardDlg::OnSendToPrinter() {
+    if (HasPendingEntry()) {
+        CorrectPendingEntry();
+        return;
+    }
+    if (m_portName.empty() || m_printerName.empty()) {
+        Message(L"プリンタが選択されていません。\nプリンタを選択してください。",
+                MB_OK | MB_ICONEXCLAMATION);
+        OnSelectPrinter();
+        if (m_portName.empty() || m_printerName.empty()) {
+            return; // still none: the selection was cancelled
+        }
+    }
+    if (IsFilePort(m_portName)) {
+        Message(L"接続先がFILEのため設定値を送信できません。", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
     BeginWriteOrSend();
+    if (SendSettingsJob(m_printerName, m_blockCurrent, IsNtPlatform())) {
+        Message(L"プリンタに設定値を送信しました。", MB_OK | MB_ICONINFORMATION);
+        SettingsSent();
+        return;
+    }
+    Message(L"指定されたプリンタは、現在接続されていないか、"
+            L"プリンタ使用権の制限により使用できません。",
+            MB_OK | MB_ICONEXCLAMATION);
+    OnSelectPrinter();
 }
 
-void CSwitchboardDlg::OnSelectPrinter() {}
+void CSwitchboardDlg::OnSelectPrinter() {
+    if (!GuardPrinterSwitch()) {
+        return;
+    }
+    m_printerDlg.m_selectedName = m_printerName;
+    m_printerDlg.m_selectedPort = m_portName;
+    m_printerDlg.m_startupComplete = m_initialized;
+    if (m_printerDlg.DoModal(m_hWnd) != IDOK) {
+        if (CancelEndsProgram(m_printerDlg.m_selectedName, m_printerDlg.m_selectedPort,
+                              m_initialized)) {
+            CloseWindow();
+        }
+        return;
+    }
+    EnableCommand(ID_SELECT_PRINTER, ID_TB_PRINTER, m_printerDlg.m_printerCount > 1);
+    m_statusBar.SetText(0, (L"プリンタ名： " + m_printerDlg.m_selectedName).c_str());
+    m_statusBar.SetText(1, (L"接続先： " + m_printerDlg.m_selectedPort).c_str());
+    m_printerName = m_printerDlg.m_selectedName;
+    m_portName = m_printerDlg.m_selectedPort;
+    if (m_initialized) {
+        LoadFactorySettings();
+    }
+}
 
-void CSwitchboardDlg::ShowHelp() {}
+void CSwitchboardDlg::LocateHelpFile() {
+    wchar_t executable[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, executable, MAX_PATH);
+    OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof(version);
+    GetVersionExW(&version);
+    m_helpIsHtml =
+        UsesHtmlHelp(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
+    m_helpPath = HelpFilePath(executable, m_helpIsHtml);
 
-void CSwitchboardDlg::ShowAbout() {}
+    WIN32_FIND_DATAW found;
+    HANDLE search =
+        m_helpPath.empty() ? INVALID_HANDLE_VALUE : FindFirstFileW(m_helpPath.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        EnableMenuItem(GetMenu(m_hWnd), ID_HELP_CONTENTS, MF_BYCOMMAND | MF_GRAYED | MF_DISABLED);
+    } else {
+        FindClose(search);
+    }
+}
+
+void CSwitchboardDlg::ShowHelp() {
+    const bool opened = !m_helpPath.empty() && (m_helpIsHtml ? OpenHtmlHelp(m_helpPath)
+                                                             : OpenClassicHelp(m_hWnd, m_helpPath));
+    if (!opened) {
+        Message(L"ヘルプファイルが見つかりません。", MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+void CSwitchboardDlg::ShowAbout() {
+    CAboutDlg about;
+    about.DoModal(m_hWnd);
+}

@@ -15,6 +15,7 @@
 #include "pages/Page_Param.h"
 #include "pages/Page_Param_2.h"
 #include "pages/Page_Select.h"
+#include "printer/PrinterSelectDlg.h"
 
 #include <commctrl.h>
 
@@ -63,8 +64,12 @@ private:
     bool OnWriteSettingsFile();
     void OnSendToPrinter();
     void OnSelectPrinter();
+    // Chooses the help file once, at start; greys the help item without one.
+    void LocateHelpFile();
     void ShowHelp();
     void ShowAbout();
+    // A message box of the main window with the caption "Switchboard".
+    int Message(const wchar_t* text, UINT style);
 
     void CreateTabsAndPages();
     void ShowPage(int index);
@@ -75,6 +80,7 @@ private:
     void PaintMinimised();
 
     CMenu m_menu;
+    CPrinterSelectDlg m_printerDlg;
     CPage_MSW1 m_pageMSW1;
     CPage_MSW2 m_pageMSW2;
     CPage_MSW3 m_pageMSW3;
@@ -82,6 +88,8 @@ private:
     CPage_Select m_pageSelect;
     CPage_Param m_pageParam;
     CPage_Param_2 m_pageParam2;
+    bool m_helpIsHtml = true;
+    std::wstring m_helpPath; // empty when the path would not fit
     std::wstring m_portName;
     std::wstring m_printerName;
     CMainToolBar m_toolBar;

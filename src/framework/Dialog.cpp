@@ -3,6 +3,8 @@
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 
+#include <algorithm>
+
 CDialog::~CDialog() {
     if (m_hWnd) {
         DestroyWindow(m_hWnd);
@@ -78,6 +80,27 @@ void CDialog::OnOK() {
     if (UpdateData(true)) {
         EndDialog(IDOK);
     }
+}
+
+void CDialog::CenterOverOwner() {
+    HWND owner = GetWindow(m_hWnd, GW_OWNER);
+    if (!owner || !IsWindowVisible(owner)) {
+        return;
+    }
+    RECT self, over;
+    GetWindowRect(m_hWnd, &self);
+    GetWindowRect(owner, &over);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcWork;
+    const int width = self.right - self.left;
+    const int height = self.bottom - self.top;
+    int x = over.left + (over.right - over.left - width) / 2;
+    int y = over.top + (over.bottom - over.top - height) / 2;
+    x = std::max<int>(area.left, std::min<int>(x, area.right - width));
+    y = std::max<int>(area.top, std::min<int>(y, area.bottom - height));
+    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDialog::OnCancel() {

@@ -28,6 +28,9 @@ public:
     // false when a value failed its validation; the user has then been told.
     bool UpdateData(bool save = true);
 
+    // Centres the window over its owner, kept inside the owner's work area.
+    void CenterOverOwner();
+
 protected:
     // WM_INITDIALOG; true lets the system put the focus on the first control.
     virtual bool OnInitDialog() { return true; }

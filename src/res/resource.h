@@ -2,6 +2,11 @@
 // the command table, the tests and the help refer to them.
 #pragma once
 
+// Labels and frames that nothing refers to.
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 // Dialog templates
 #define IDD_ABOUTBOX 100
 #define IDD_SWITCHBOARD 102
@@ -58,3 +63,6 @@
 #define ID_PAGE_PARAM_2 32802
 #define ID_DATA_CHECK 32805
 #define ID_HELP_CONTENTS 32806
+
+// Controls of the printer selection dialog
+#define IDC_PRINTER_LIST 1069

@@ -1,0 +1,10 @@
+#include "app/AboutDlg.h"
+
+#include "res/resource.h"
+
+CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
+
+bool CAboutDlg::OnInitDialog() {
+    CenterOverOwner();
+    return true;
+}
