@@ -3,6 +3,7 @@
 // per printer under the Printers key, and the port mapped to a Unix file.
 
 #include <windows.h>
+#include <winspool.h>
 
 #include <string>
 #include <vector>
@@ -11,22 +12,22 @@ struct TestPrinter {
     std::wstring name;
     std::wstring driver = L"Korrin Vellatype 44QX";
     std::wstring port = L"LPT1:";
-    DWORD attributes = 0x40; // local
+    DWORD attributes = PRINTER_ATTRIBUTE_LOCAL;
 };
 
-// Replaces every installed printer by the given ones.
-void InstallTestPrinters(const std::vector<TestPrinter>& printers);
-void RemoveTestPrinters();
+// Writes the printer's key; `marker` names an extra value that tells the
+// printers of a test run apart from others.
+bool InstallPrinterKey(const TestPrinter& printer, const wchar_t* marker = nullptr);
+void RemovePrinterKey(const std::wstring& name);
+// Names of the installed printers that carry the marker value.
+std::vector<std::wstring> MarkedPrinters(const wchar_t* marker);
 
 // Maps a port to a Unix file; a raw job to the port lands in that file.
-void MapPortToFile(const std::wstring& port, const std::string& unixPath);
+bool MapPortToFile(const std::wstring& port, const std::wstring& unixPath);
+void UnmapPort(const std::wstring& port);
 
-// Reports the Windows version "win98" (older platform) or "win10" to programs started later.
-void SetWindowsVersion(const wchar_t* version);
-
-// A fresh Unix path under the build folder's temp area, and file helpers on Unix paths.
-std::string TempUnixPath(const std::string& name);
-std::vector<unsigned char> ReadUnixFile(const std::string& unixPath);
-void WriteUnixFile(const std::string& unixPath, const std::vector<unsigned char>& bytes);
-void DeleteUnixFile(const std::string& unixPath);
-std::wstring WindowsPathOf(const std::string& unixPath);
+// A path under the test run's temporary folder, as Unix and as Windows path.
+std::wstring TempUnixPath(const std::wstring& name);
+std::wstring WindowsPathOf(const std::wstring& unixPath);
+std::vector<unsigned char> ReadFileBytes(const std::wstring& windowsPath);
+void WriteFileBytes(const std::wstring& windowsPath, const std::vector<unsigned char>& bytes);

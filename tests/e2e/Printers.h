@@ -20,7 +20,6 @@ struct Printer {
     std::wstring port = kDefaultPort;
     std::wstring driver = kModelDriver;
     DWORD attributes = PRINTER_ATTRIBUTE_LOCAL;
-    DWORD status = 0;
 };
 
 class Printers {

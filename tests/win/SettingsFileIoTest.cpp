@@ -12,50 +12,50 @@ SettingsBlock ChangedBlock() {
 }
 
 TEST(SettingsFileIo, WriteThenReadRestoresTheBlock) {
-    const std::string path = TempUnixPath("io-roundtrip.dat");
-    DeleteUnixFile(path);
-    ASSERT_EQ(WriteSettingsFile(WindowsPathOf(path), ChangedBlock()), WriteResult::Written);
-    EXPECT_EQ(ReadUnixFile(path).size(), 213u);
-    EXPECT_EQ(ReadSettingsFile(WindowsPathOf(path)), ChangedBlock());
-    DeleteUnixFile(path);
+    const std::wstring path = WindowsPathOf(TempUnixPath(L"io-roundtrip.dat"));
+    DeleteFileW(path.c_str());
+    ASSERT_EQ(WriteSettingsFile(path, ChangedBlock()), WriteResult::Written);
+    EXPECT_EQ(ReadFileBytes(path).size(), 213u);
+    EXPECT_EQ(ReadSettingsFile(path), ChangedBlock());
+    DeleteFileW(path.c_str());
 }
 
 TEST(SettingsFileIo, OverwritingKeepsALongerFileLongerAndReadable) {
-    const std::string path = TempUnixPath("io-longer.dat");
-    WriteUnixFile(path, std::vector<unsigned char>(1000, 'x'));
-    ASSERT_EQ(WriteSettingsFile(WindowsPathOf(path), ChangedBlock()), WriteResult::Written);
-    const std::vector<unsigned char> bytes = ReadUnixFile(path);
+    const std::wstring path = WindowsPathOf(TempUnixPath(L"io-longer.dat"));
+    WriteFileBytes(path, std::vector<unsigned char>(1000, 'x'));
+    ASSERT_EQ(WriteSettingsFile(path, ChangedBlock()), WriteResult::Written);
+    const std::vector<unsigned char> bytes = ReadFileBytes(path);
     ASSERT_EQ(bytes.size(), 1000u);
     EXPECT_EQ(bytes[213], 'x');
-    EXPECT_EQ(ReadSettingsFile(WindowsPathOf(path)), ChangedBlock());
-    DeleteUnixFile(path);
+    EXPECT_EQ(ReadSettingsFile(path), ChangedBlock());
+    DeleteFileW(path.c_str());
 }
 
 TEST(SettingsFileIo, RejectsMissingShortAndForeignFiles) {
-    EXPECT_EQ(ReadSettingsFile(WindowsPathOf(TempUnixPath("io-missing.dat"))), std::nullopt);
+    EXPECT_EQ(ReadSettingsFile(WindowsPathOf(TempUnixPath(L"io-missing.dat"))), std::nullopt);
 
-    const std::string path = TempUnixPath("io-bad.dat");
+    const std::wstring path = WindowsPathOf(TempUnixPath(L"io-bad.dat"));
     std::vector<unsigned char> good(213, 0);
     const char name[] = "Korrin Vellatype 44QX";
     std::copy(name, name + 21, good.begin());
     for (std::size_t size : {0, 22, 212}) {
-        WriteUnixFile(path, std::vector<unsigned char>(good.begin(), good.begin() + size));
-        EXPECT_EQ(ReadSettingsFile(WindowsPathOf(path)), std::nullopt) << size;
+        WriteFileBytes(path, std::vector<unsigned char>(good.begin(), good.begin() + size));
+        EXPECT_EQ(ReadSettingsFile(path), std::nullopt) << size;
     }
-    WriteUnixFile(path, good);
-    EXPECT_NE(ReadSettingsFile(WindowsPathOf(path)), std::nullopt);
+    WriteFileBytes(path, good);
+    EXPECT_NE(ReadSettingsFile(path), std::nullopt);
 
     std::vector<unsigned char> noise(1 << 20);
     for (std::size_t i = 0; i < noise.size(); ++i) {
         noise[i] = static_cast<unsigned char>(i * 2654435761u >> 13);
     }
-    WriteUnixFile(path, noise);
-    EXPECT_EQ(ReadSettingsFile(WindowsPathOf(path)), std::nullopt);
-    DeleteUnixFile(path);
+    WriteFileBytes(path, noise);
+    EXPECT_EQ(ReadSettingsFile(path), std::nullopt);
+    DeleteFileW(path.c_str());
 }
 
 TEST(SettingsFileIo, WriteIntoAMissingFolderFailsToOpen) {
-    const std::wstring path = WindowsPathOf(TempUnixPath("no-such-dir/x.dat"));
+    const std::wstring path = WindowsPathOf(TempUnixPath(L"no-such-dir/x.dat"));
     EXPECT_EQ(WriteSettingsFile(path, FactoryBlock()), WriteResult::OpenFailed);
 }
 

@@ -3,15 +3,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class SpoolerTest : public ::testing::Test {
 protected:
-    void TearDown() override { RemoveTestPrinters(); }
+    void Install(const std::vector<TestPrinter>& printers) {
+        for (const TestPrinter& printer : printers) {
+            InstallPrinterKey(printer, kMarker);
+        }
+    }
+    void TearDown() override {
+        for (const std::wstring& name : MarkedPrinters(kMarker)) {
+            RemovePrinterKey(name);
+        }
+        UnmapPort(L"LPT2:");
+    }
+
+    static constexpr wchar_t kMarker[] = L"Switchboard Spooler Test";
 };
 
 TEST_F(SpoolerTest, ListsOnlyUsablePrintersOfTheModel) {
-    InstallTestPrinters({
+    Install({
         {L"Model on LPT1", L"Korrin Vellatype 44QX", L"LPT1:"},
         {L"Model on FILE", L"Korrin Vellatype 44QX", L"FILE:"},
         {L"Other model", L"Generic Text", L"LPT1:"},
@@ -30,21 +44,21 @@ TEST_F(SpoolerTest, ListsOnlyUsablePrintersOfTheModel) {
 }
 
 TEST_F(SpoolerTest, SendsExactlyTheBlockAsOneRawJob) {
-    const std::string out = TempUnixPath("spooler-test-lpt2.out");
-    DeleteUnixFile(out);
-    InstallTestPrinters({{L"Model", L"Korrin Vellatype 44QX", L"LPT2:"}});
+    const std::wstring out = TempUnixPath(L"spooler-test-lpt2.out");
+    DeleteFileW(WindowsPathOf(out).c_str());
+    Install({{L"Model", L"Korrin Vellatype 44QX", L"LPT2:"}});
     MapPortToFile(L"LPT2:", out);
 
     SettingsBlock block = FactoryBlock();
     block.bytes[4] = 0x08;
     for (bool nt : {true, false}) {
         ASSERT_TRUE(SendSettingsJob(L"Model", block, nt));
-        const std::vector<unsigned char> sent = ReadUnixFile(out);
+        const std::vector<unsigned char> sent = ReadFileBytes(WindowsPathOf(out));
         ASSERT_EQ(sent.size(), kBlockSize);
         EXPECT_TRUE(std::equal(sent.begin(), sent.end(), block.bytes.begin()));
     }
     EXPECT_FALSE(SendSettingsJob(L"No such printer", block, true));
-    DeleteUnixFile(out);
+    DeleteFileW(WindowsPathOf(out).c_str());
 }
 
 } // namespace
