@@ -70,8 +70,29 @@ CSwitchboardDlg::~CSwitchboardDlg() {
 bool CSwitchboardDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    // The menu bar: the window takes over the menu and destroys it with itself.
-    m_menu.LoadMenu(IDR_MAINMENU);
+    // The menu bar, with images on twelve items of its drop-downs. The window
+    // takes over the menu and destroys it with itself.
+    m_menu.LoadFromTemplate(IDR_MAINMENU);
+    const struct {
+        UINT command;
+        UINT bitmap;
+    } menuImages[] = {
+        {ID_FILE_READ, IDB_MENU_READ},
+        {ID_FILE_WRITE, IDB_MENU_WRITE},
+        {ID_SEND, IDB_MENU_SEND},
+        {ID_FACTORY, IDB_MENU_FACTORY},
+        {ID_SELECT_PRINTER, IDB_MENU_PRINTER},
+        {ID_PAGE_PARAM, IDB_MENU_PARAM},
+        {ID_PAGE_PARAM_2, IDB_MENU_PARAM},
+        {ID_PAGE_MSW1, IDB_MENU_MSW},
+        {ID_PAGE_MSW2, IDB_MENU_MSW},
+        {ID_PAGE_MSW3, IDB_MENU_MSW},
+        {ID_PAGE_MSW4, IDB_MENU_MSW},
+        {ID_PAGE_SELECT, IDB_MENU_SELECT},
+    };
+    for (const auto& image : menuImages) {
+        m_menu.SetItemIcon(image.command, image.bitmap);
+    }
     HMENU templateMenu = GetMenu(m_hWnd);
     SetMenu(m_hWnd, m_menu.Detach());
     if (templateMenu) {
@@ -225,6 +246,11 @@ bool CSwitchboardDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
         }
         PaintMinimised();
         return true;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+    case WM_MENUCHAR:
+        // The menu bar object draws the drop-down items and answers their mnemonics.
+        return m_menu.OnMenuMessage(msg, wParam, lParam, result);
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(m_icon);
         return true;

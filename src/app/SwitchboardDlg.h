@@ -7,7 +7,7 @@
 #include "app/MainStatusBar.h"
 #include "app/MainToolBar.h"
 #include "framework/Dialog.h"
-#include "framework/Menu.h"
+#include "menu/IconMenu.h"
 #include "pages/Page_MSW1.h"
 #include "pages/Page_MSW2.h"
 #include "pages/Page_MSW3.h"
@@ -79,7 +79,7 @@ private:
     void UpdateSystemMenu();
     void PaintMinimised();
 
-    CMenu m_menu;
+    CIconMenu m_menu;
     CPrinterSelectDlg m_printerDlg;
     CPage_MSW1 m_pageMSW1;
     CPage_MSW2 m_pageMSW2;
