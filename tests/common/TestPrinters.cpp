@@ -33,9 +33,10 @@ bool InstallPrinterKey(const TestPrinter& printer, const wchar_t* marker) {
     SetString(key, L"Printer Driver", printer.driver);
     SetString(key, L"Port", printer.port);
     SetDword(key, L"Attributes", printer.attributes);
-    // Without these two the spooler refuses to open the printer.
-    SetString(key, L"Print Processor", L"winprint");
-    SetString(key, L"Datatype", L"RAW");
+    if (printer.openable) {
+        SetString(key, L"Print Processor", L"winprint");
+        SetString(key, L"Datatype", L"RAW");
+    }
     if (marker) {
         SetDword(key, marker, 1);
     }

@@ -13,6 +13,8 @@ struct TestPrinter {
     std::wstring driver = L"Korrin Vellatype 44QX";
     std::wstring port = L"LPT1:";
     DWORD attributes = PRINTER_ATTRIBUTE_LOCAL;
+    // Without its print processor and data type the spooler cannot open it.
+    bool openable = true;
 };
 
 // Writes the printer's key; `marker` names an extra value that tells the

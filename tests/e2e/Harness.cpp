@@ -375,7 +375,7 @@ Program::~Program() {
 }
 
 bool Program::Launch() {
-    const std::wstring path = ProgramPath();
+    const std::wstring path = path_.empty() ? ProgramPath() : path_;
     if (path.empty())
         return false;
     const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
@@ -393,8 +393,10 @@ bool Program::Launch() {
 }
 
 bool Program::Start(milliseconds timeout) {
-    if (!Launch())
-        return false;
+    return Launch() && WaitForMainWindow(timeout);
+}
+
+bool Program::WaitForMainWindow(milliseconds timeout) {
     WaitUntil(
         [&] {
             window_ = FindMainWindow();
@@ -516,6 +518,41 @@ HWND Program::VisiblePage() const {
 
 int Program::SelectedTab() const {
     return static_cast<int>(Send(TabControl(), TCM_GETCURSEL));
+}
+
+int ListRowCount(HWND list) {
+    return static_cast<int>(Send(list, LVM_GETITEMCOUNT));
+}
+
+std::wstring ListItemText(HWND list, int row, int column) {
+    constexpr size_t kChars = 256;
+    RemoteMemory memory(list, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
+    if (!memory.Valid())
+        return {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = reinterpret_cast<wchar_t*>(memory.At(sizeof(LVITEMW)));
+    item.cchTextMax = kChars;
+    memory.Write(0, &item, sizeof(item));
+    Send(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(memory.At(0)));
+    wchar_t text[kChars] = {};
+    memory.Read(sizeof(LVITEMW), text, sizeof(text) - sizeof(wchar_t));
+    return text;
+}
+
+int ListSelection(HWND list) {
+    return static_cast<int>(Send(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void SelectListRow(HWND list, int row) {
+    RemoteMemory memory(list, sizeof(LVITEMW));
+    if (!memory.Valid())
+        return;
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    memory.Write(0, &item, sizeof(item));
+    Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(memory.At(0)));
 }
 
 std::wstring Program::TabText(int index) const {

@@ -48,6 +48,12 @@ bool IsChecked(HWND button);
 int ComboSelection(HWND combo);
 std::wstring ComboItem(HWND combo, int index);
 
+// List views of another process: rows, texts and the selection.
+int ListRowCount(HWND list);
+std::wstring ListItemText(HWND list, int row, int column);
+int ListSelection(HWND list); // -1 for none
+void SelectListRow(HWND list, int row);
+
 // Keys as SendInput takes them: a virtual key with the modifiers held while it is pressed.
 struct Key {
     WORD vk;
@@ -84,10 +90,14 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
+    // Runs another copy of the program (a Windows path) instead of KVSWBD_EXE.
+    void UsePath(const std::wstring& path) { path_ = path; }
     // Starts the process only.
     bool Launch();
     // Starts the process, waits for its main window and brings it to the front.
     bool Start(milliseconds timeout = 15s);
+    // After Launch: waits for the main window to show and brings it to the front.
+    bool WaitForMainWindow(milliseconds timeout = 15s);
     // Closes the program through its close command when nothing else is open, terminates it
     // otherwise or when it does not close, and waits until the process has gone.
     void End();
@@ -144,6 +154,7 @@ public:
 private:
     void EnsureProgramInFront();
 
+    std::wstring path_;
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
     DWORD exitCode_ = 0;

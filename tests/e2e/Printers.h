@@ -20,6 +20,7 @@ struct Printer {
     std::wstring port = kDefaultPort;
     std::wstring driver = kModelDriver;
     DWORD attributes = PRINTER_ATTRIBUTE_LOCAL;
+    bool openable = true;
 };
 
 class Printers {
