@@ -1,8 +1,13 @@
 #pragma once
-// The tab page "機能選択": paper thickness, print pressure, reduced printing, typeface, hopper and
-// forms.
+// The tab page "機能選択": paper thickness, print pressure, reduced printing,
+// typeface, hopper and the selected form, and the button that opens the form
+// settings dialog. The page owns the raw records of the four forms (kept by
+// its form settings dialog) between loading a block and collecting one.
 
+#include "pages/FormSettingsDlg.h"
 #include "pages/SettingsPage.h"
+
+#include <string>
 
 class CPage_Select : public CSettingsPage {
 public:
@@ -13,4 +18,19 @@ public:
 
     // Shows the selected form on the caption of the form settings button.
     void UpdateFormButtonCaption();
+    // Edits the selected form in the form settings dialog.
+    void OnFormSettings();
+
+    CFormSettingsDlg m_formDlg;
+    std::wstring m_pressureText;
+    std::wstring m_thicknessText;
+    std::wstring m_reduceText;
+    int m_typefaceIndex = -1;
+    std::wstring m_formText;
+    int m_hopperIndex = -1;
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(UINT code, UINT id, HWND control) override;
+    void DoDataExchange(CDataExchange& dx) override;
 };

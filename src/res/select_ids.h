@@ -1,0 +1,44 @@
+// Control ids of the function selection page (template 134) and of the form
+// settings dialog (template 182). Plain defines: the resource script and the
+// C++ sources both include this file.
+#pragma once
+
+// Function selection page
+#define IDC_SEL_FORM_SETTINGS 1002
+#define IDC_SEL_TYPEFACE_GOTHIC 1015
+#define IDC_SEL_HOPPER_2 1018
+#define IDC_SEL_TYPEFACE_MINCHO 1044
+#define IDC_SEL_PAPER_THICKNESS 1045
+#define IDC_SEL_PRINT_PRESSURE 1046
+#define IDC_SEL_FORM_SELECT 1056
+#define IDC_SEL_REDUCED_PRINT 1057
+#define IDC_SEL_HOPPER_1 1239
+
+// Form settings dialog: one trackbar, edit and up-down per paper path
+#define IDC_FORM_TRACK_FRONT_TRACTOR 1094
+#define IDC_FORM_FEED_FRONT_TRACTOR 1060
+#define IDC_FORM_SPIN_FRONT_TRACTOR 1099
+#define IDC_FORM_TRACK_REAR_TRACTOR 1100
+#define IDC_FORM_FEED_REAR_TRACTOR 1200
+#define IDC_FORM_SPIN_REAR_TRACTOR 1101
+#define IDC_FORM_TRACK_SHEET_GUIDE 1095
+#define IDC_FORM_FEED_SHEET_GUIDE 1062
+#define IDC_FORM_SPIN_SHEET_GUIDE 1098
+#define IDC_FORM_TRACK_SHEET_FEEDER 1102
+#define IDC_FORM_FEED_SHEET_FEEDER 1066
+#define IDC_FORM_SPIN_SHEET_FEEDER 1103
+#define IDC_FORM_TRACK_POSTCARD 1096
+#define IDC_FORM_FEED_POSTCARD 1064
+#define IDC_FORM_SPIN_POSTCARD 1065
+
+// Form settings dialog: page length and margins
+#define IDC_FORM_PAGE_LENGTH 1054
+#define IDC_FORM_SPIN_PAGE_LENGTH 1097
+#define IDC_FORM_LEFT_MARGIN_LABEL 1209
+#define IDC_FORM_LEFT_MARGIN 1201
+#define IDC_FORM_SPIN_LEFT_MARGIN 1203
+#define IDC_FORM_LEFT_MARGIN_UNIT 1210
+#define IDC_FORM_RIGHT_MARGIN_LABEL 1211
+#define IDC_FORM_RIGHT_MARGIN 1202
+#define IDC_FORM_SPIN_RIGHT_MARGIN 1204
+#define IDC_FORM_RIGHT_MARGIN_UNIT 1212
