@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make googletest libgtest-dev
+  cmake g++ make googletest libgtest-dev clang libclang-rt-14-dev zip
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils xdotool
   locales fonts-ipafont-gothic fonts-ipafont-mincho

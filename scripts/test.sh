@@ -14,6 +14,16 @@ cmake --preset host >/dev/null
 cmake --build --preset host -j"$jobs"
 ctest --preset host
 
+echo "== native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset host-sanitize >/dev/null
+cmake --build --preset host-sanitize -j"$jobs"
+ctest --preset host-sanitize
+
+echo "== fuzz targets, a fixed number of inputs each"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$jobs"
+ctest --preset fuzz
+
 echo "== Windows build, tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$jobs"
