@@ -171,17 +171,18 @@ bool CIconMenu::IsDropDown(HMENU menu) {
 }
 
 void CIconMenu::Clear() {
+    // A drop-down's menu belongs to the menu above it and goes with it: by
+    // this object when it still holds its menu, otherwise by the window that
+    // took the menu over.
     std::vector<HMENU>& handles = DropDownHandles();
     for (const auto& dropDown : m_dropDowns) {
         handles.erase(std::remove(handles.begin(), handles.end(), dropDown->m_hMenu),
                       handles.end());
+        dropDown->Detach();
     }
-    // Destroying a menu destroys its drop-downs with it; a drop-down object
-    // then no longer holds a menu of its own.
-    if (m_hMenu && IsMenu(m_hMenu)) {
-        DestroyMenu(m_hMenu);
+    if (m_hMenu) {
+        DestroyMenu(Detach());
     }
-    m_hMenu = nullptr;
     m_dropDowns.clear();
     m_items.clear();
 }
