@@ -1,9 +1,11 @@
 // The function selection page and its form settings dialog as a user meets them: the form
 // button's caption, the dialog for form 0 and form 1, typing corrections, the checks on OK,
 // the trackbars, Cancel, and forms edited one after another reaching the printer.
+#include "FileDialog.h"
 #include "ProgramTest.h"
+#include "TestPrinters.h"
 
-#include "settings/SettingsBlock.h"
+#include "settings/SettingsFile.h"
 
 #include <commctrl.h>
 
@@ -242,7 +244,7 @@ TEST_F(FormSettingsTest, RightMarginNotAboveLeftIsReportedOnlyOnOk) {
     Expect(kRightMarginMessage, L"ライトマージン幅");
     EXPECT_TRUE(DialogOpen());
     EXPECT_EQ(Text(kRightMargin), L"11");
-    EXPECT_EQ(app.Focus(), Item(kRightMargin));
+    EXPECT_TRUE(WaitUntil([&] { return app.Focus() == Item(kRightMargin); }));
 
     ClickCentre(Item(IDOK));
     ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
@@ -347,6 +349,43 @@ TEST_F(FormSettingsTest, EditsOfSeveralFormsAllReachThePrinter) {
     std::memcpy(&expected.bytes[103], "34,005,080", 10);
     EXPECT_EQ(Printers::Output(kDefaultPort),
               std::string(expected.bytes.begin(), expected.bytes.end()));
+}
+
+TEST_F(FormSettingsTest, AValueOutOfRangeFromAFileIsShownAndStopsOkUntilCorrected) {
+    SettingsBlock block = FactoryBlock();
+    block.bytes[70] = '1';
+    std::memcpy(&block.bytes[72], "66,000,136,200", 14);
+    const std::wstring path = WindowsPathOf(TempUnixPath(L"e2e-form-range.dat"));
+    const SettingsFileImage image = BuildSettingsFile(block);
+    WriteFileBytes(path, std::vector<unsigned char>(image.begin(), image.end()));
+    app.Press(Ctrl('O'));
+    auto open = WaitForFileDialog(app);
+    ASSERT_TRUE(open);
+    open->Choose(path);
+    app.Settle();
+    ASSERT_EQ(TextOf(GetDlgItem(Page(), kFormButton)), L"書式１の設定(&D)");
+
+    ASSERT_TRUE(OpenDialog(L"書式１"));
+    EXPECT_EQ(Text(kFrontEdit), L"200");
+    EXPECT_EQ(TrackPosition(kFrontTrack), 2);
+    ClickCentre(Item(IDOK));
+    auto box = app.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->Text(), L"40 から 132 までの整数を入力してください。");
+    box->Answer(IDOK);
+    EXPECT_TRUE(DialogOpen());
+    EXPECT_TRUE(WaitUntil([&] { return app.Focus() == Item(kFrontEdit); }));
+
+    TypeOver(kFrontEdit, L"100");
+    app.Press(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    std::memcpy(&block.bytes[72], "66,000,136,100", 14);
+    app.Press(Ctrl('W'));
+    auto sent = app.WaitForMessageBox();
+    ASSERT_TRUE(sent);
+    EXPECT_EQ(sent->Text(), kSent);
+    sent->Answer(IDOK);
+    EXPECT_EQ(Printers::Output(kDefaultPort), std::string(block.bytes.begin(), block.bytes.end()));
 }
 
 } // namespace
