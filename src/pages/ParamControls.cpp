@@ -1,0 +1,19 @@
+#include "pages/ParamControls.h"
+
+#include <commctrl.h>
+
+void FillList(HWND list, const ItemList& items) {
+    for (const ListItem& item : items) {
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.text));
+    }
+}
+
+void SetSpinRange(HWND spin, int lowest, int highest) {
+    SendMessageW(spin, UDM_SETRANGE32, static_cast<WPARAM>(lowest), static_cast<LPARAM>(highest));
+}
+
+void ReplaceBoxText(HWND box, const std::wstring& text) {
+    SetWindowTextW(box, text.c_str());
+    const auto end = static_cast<LPARAM>(text.size());
+    SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(end), end);
+}
