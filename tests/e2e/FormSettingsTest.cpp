@@ -178,8 +178,6 @@ TEST_F(FormSettingsTest, TypingIsCorrectedInPlace) {
     EXPECT_EQ(Text(kFrontEdit), L"14");
     app.Press('0');
     EXPECT_EQ(Text(kFrontEdit), L"132");
-    TypeOver(kRearEdit, L"4");
-    EXPECT_EQ(Text(kRearEdit), L"4");
     TypeOver(kPostcardEdit, L"4");
     EXPECT_EQ(Text(kPostcardEdit), L"40");
     TypeOver(kGuideEdit, L"90");
@@ -188,8 +186,6 @@ TEST_F(FormSettingsTest, TypingIsCorrectedInPlace) {
     EXPECT_EQ(Text(kPageLength), L"99");
     TypeOver(kRightMargin, L"0");
     EXPECT_EQ(Text(kRightMargin), L"1");
-    TypeOver(kRightMargin, L"137");
-    EXPECT_EQ(Text(kRightMargin), L"136");
     EXPECT_TRUE(app.NoMessageBoxWithin(200ms));
 
     // A left margin that reaches the right one is reported at once.

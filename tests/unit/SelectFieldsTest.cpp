@@ -105,23 +105,4 @@ TEST(SelectFields, HopperTypefaceAndForm) {
     EXPECT_EQ(At(block, layout::formSelect), "2");
 }
 
-TEST(SelectFields, StoringTouchesOnlyItsOwnBytes) {
-    SettingsBlock block;
-    block.bytes.fill('#');
-    StorePressureText(block, L"+2");
-    StoreThicknessText(block, L"4");
-    StoreReduceText(block, L"縮小なし");
-    StoreHopperIndex(block, 0);
-    StoreTypefaceIndex(block, 0);
-    StoreFormText(block, L"書式１");
-    std::string expected(kBlockSize, '#');
-    expected.replace(67, 2, "02");
-    expected.replace(64, 2, "04");
-    expected.replace(62, 1, "0");
-    expected.replace(58, 1, "1");
-    expected.replace(60, 1, "0");
-    expected.replace(70, 1, "1");
-    EXPECT_EQ(std::string(block.bytes.begin(), block.bytes.end()), expected);
-}
-
 } // namespace

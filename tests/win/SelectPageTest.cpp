@@ -90,34 +90,6 @@ TEST_F(SelectPage, ValuesWithoutAnEntryKeepTheControlsAndRecordsPassUnread) {
     EXPECT_EQ(Bytes(stored), Bytes(expected));
 }
 
-TEST_F(SelectPage, TheButtonShowsTheSelectedForm) {
-    SettingsBlock block = FactoryBlock();
-    Put(block, 70, "2");
-    page.LoadFromBlock(block);
-    page.UpdateFormButtonCaption();
-    EXPECT_EQ(Text(IDC_SEL_FORM_SETTINGS), L"書式２の設定(&D)");
-}
-
-TEST(FormSettingsDlg, FormZeroKeepsItsMarginsOutOfItsRecord) {
-    CFormSettingsDlg dialog;
-    FormRecord& record = dialog.Record(0);
-    record = ReadFormRecord(FactoryBlock(), 0);
-    dialog.LoadForm(record);
-    EXPECT_EQ(dialog.m_leftMargin, 0);
-    EXPECT_EQ(dialog.m_rightMargin, 136);
-    EXPECT_EQ(dialog.m_tickSheetFeeder, 0);
-    EXPECT_EQ(dialog.m_tickPostcard, 0);
-    EXPECT_EQ(dialog.m_tickFrontTractor, 2);
-    dialog.m_pageLength = 12;
-    dialog.m_leftMargin = 5;
-    dialog.m_feedPostcard = 60;
-    dialog.SaveForm(record);
-    SettingsBlock block = FactoryBlock();
-    WriteFormRecord(block, 0, record);
-    EXPECT_EQ(std::string(block.bytes.begin() + 35, block.bytes.begin() + 58),
-              "12,120,120,120,046,060,");
-}
-
 std::vector<HWND> Children(HWND window) {
     std::vector<HWND> children;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
