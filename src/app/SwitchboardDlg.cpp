@@ -227,6 +227,15 @@ bool CSwitchboardDlg::PreTranslateMessage(MSG& msg) {
     if (s_accelerators && TranslateAcceleratorW(m_hWnd, s_accelerators, &msg)) {
         return true;
     }
+    // Alt+F4 is the close command wherever the focus is. Some combo boxes
+    // swallow every Alt key combination, so the window does not wait for the
+    // key to come back to it unhandled.
+    constexpr LPARAM kAltDown = 1 << 29;
+    if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4 && (msg.lParam & kAltDown) &&
+        (msg.hwnd == m_hWnd || IsChild(m_hWnd, msg.hwnd))) {
+        Send(WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+    }
     return CDialog::PreTranslateMessage(msg);
 }
 

@@ -12,9 +12,25 @@ bool HasClass(HWND hwnd, const wchar_t* className) {
     return lstrcmpiW(name, className) == 0;
 }
 
-bool IsRadioButton(HWND hwnd) {
-    const LONG type = GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK;
-    return HasClass(hwnd, L"Button") && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+// Sets a button's check only when it changes: under Wine every BM_SETCHECK
+// redraws the button, checked or not, and costs a millisecond or more.
+void SetCheck(HWND button, WPARAM state) {
+    if (static_cast<WPARAM>(SendMessageW(button, BM_GETCHECK, 0, 0)) != state) {
+        SendMessageW(button, BM_SETCHECK, state, 0);
+    }
+}
+
+std::wstring SelectedItemText(HWND combo) {
+    const auto selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    if (selected == CB_ERR) {
+        return {};
+    }
+    const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
+    std::wstring text(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(selected),
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(wcslen(text.c_str()));
+    return text;
 }
 
 } // namespace
@@ -23,7 +39,7 @@ void CDataExchange::Text(int id, std::wstring& value) {
     if (m_failed) {
         return;
     }
-    HWND control = GetDlgItem(m_dialog, id);
+    HWND control = m_dialog.GetDlgItem(id);
     if (m_save) {
         value = WindowText(control);
     } else {
@@ -39,7 +55,7 @@ void CDataExchange::Int(int id, int& value) {
         SetDlgItemInt(m_dialog, id, static_cast<UINT>(value), TRUE);
         return;
     }
-    const auto parsed = ParseInteger(WindowText(GetDlgItem(m_dialog, id)));
+    const auto parsed = ParseInteger(WindowText(m_dialog.GetDlgItem(id)));
     if (!parsed) {
         Fail(id, L"整数を入力してください。");
         return;
@@ -62,10 +78,11 @@ void CDataExchange::Check(int id, int& value) {
     if (m_failed) {
         return;
     }
+    HWND box = m_dialog.GetDlgItem(id);
     if (m_save) {
-        value = static_cast<int>(SendDlgItemMessageW(m_dialog, id, BM_GETCHECK, 0, 0));
+        value = static_cast<int>(SendMessageW(box, BM_GETCHECK, 0, 0));
     } else {
-        SendDlgItemMessageW(m_dialog, id, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+        SetCheck(box, static_cast<WPARAM>(value));
     }
 }
 
@@ -73,27 +90,18 @@ void CDataExchange::Radio(int firstId, int& value) {
     if (m_failed) {
         return;
     }
-    HWND first = GetDlgItem(m_dialog, firstId);
-    int index = 0;
-    int checked = -1;
-    for (HWND button = first; button; button = GetWindow(button, GW_HWNDNEXT)) {
-        if (button != first && (GetWindowLongW(button, GWL_STYLE) & WS_GROUP)) {
-            break;
-        }
-        if (!IsRadioButton(button)) {
-            continue;
-        }
-        if (m_save) {
-            if (SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED) {
-                checked = index;
-            }
-        } else {
-            SendMessageW(button, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
-        }
-        ++index;
-    }
+    const std::vector<HWND>& buttons = m_dialog.RadioGroup(firstId);
     if (m_save) {
-        value = checked;
+        value = -1;
+        for (std::size_t i = 0; i < buttons.size() && value < 0; ++i) {
+            if (SendMessageW(buttons[i], BM_GETCHECK, 0, 0) == BST_CHECKED) {
+                value = static_cast<int>(i);
+            }
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        SetCheck(buttons[i], static_cast<int>(i) == value ? BST_CHECKED : BST_UNCHECKED);
     }
 }
 
@@ -101,38 +109,30 @@ void CDataExchange::ComboText(int id, std::wstring& value) {
     if (m_failed) {
         return;
     }
-    HWND combo = GetDlgItem(m_dialog, id);
+    HWND combo = m_dialog.GetDlgItem(id);
     const bool dropList = (GetWindowLongW(combo, GWL_STYLE) & 0x3) == CBS_DROPDOWNLIST;
     if (!m_save) {
-        const auto found = SendMessageW(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+        // The first item that begins with the text, selected unless it already
+        // is: selecting again would only cost a redraw.
+        const auto found = SendMessageW(combo, CB_FINDSTRING, static_cast<WPARAM>(-1),
                                         reinterpret_cast<LPARAM>(value.c_str()));
-        if (found == CB_ERR && !dropList) {
-            SetWindowTextW(combo, value.c_str());
+        if (found == CB_ERR) {
+            if (!dropList) {
+                SetWindowTextW(combo, value.c_str());
+            }
+        } else if (found != SendMessageW(combo, CB_GETCURSEL, 0, 0)) {
+            SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
         }
         return;
     }
-    if (!dropList) {
-        value = WindowText(combo);
-        return;
-    }
-    const auto selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    if (selected == CB_ERR) {
-        value.clear();
-        return;
-    }
-    const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
-    std::wstring text(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(selected),
-                 reinterpret_cast<LPARAM>(text.data()));
-    text.resize(wcslen(text.c_str()));
-    value = text;
+    value = dropList ? SelectedItemText(combo) : WindowText(combo);
 }
 
 void CDataExchange::Fail(int id, const std::wstring& message) {
     m_failed = true;
     MessageBoxW(GetAncestor(m_dialog, GA_ROOT), message.c_str(), AppTitle().c_str(),
                 MB_OK | MB_ICONEXCLAMATION);
-    HWND control = GetDlgItem(m_dialog, id);
+    HWND control = m_dialog.GetDlgItem(id);
     SetFocus(control);
     if (HasClass(control, L"Edit")) {
         SendMessageW(control, EM_SETSEL, 0, -1);

@@ -5,13 +5,15 @@
 // caption), puts the focus on the control (selecting an edit's text) and
 // makes every later call of the same exchange do nothing.
 
+#include "framework/Dialog.h"
+
 #include <windows.h>
 
 #include <string>
 
 class CDataExchange {
 public:
-    CDataExchange(HWND dialog, bool save) : m_dialog(dialog), m_save(save) {}
+    CDataExchange(const CDialog& dialog, bool save) : m_dialog(dialog), m_save(save) {}
 
     bool Saving() const { return m_save; }
     bool Failed() const { return m_failed; }
@@ -35,7 +37,7 @@ public:
 private:
     void Fail(int id, const std::wstring& message);
 
-    HWND m_dialog;
+    const CDialog& m_dialog;
     bool m_save;
     bool m_failed = false;
 };

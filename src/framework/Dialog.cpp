@@ -58,7 +58,7 @@ void CDialog::EndDialog(INT_PTR result) {
 }
 
 bool CDialog::UpdateData(bool save) {
-    CDataExchange dx(m_hWnd, save);
+    CDataExchange dx(*this, save);
     DoDataExchange(dx);
     return !dx.Failed();
 }
@@ -80,6 +80,36 @@ void CDialog::OnOK() {
     if (UpdateData(true)) {
         EndDialog(IDOK);
     }
+}
+
+const std::vector<HWND>& CDialog::RadioGroup(int firstId) const {
+    HWND first = GetDlgItem(firstId);
+    for (const auto& [id, buttons] : m_radioGroups) {
+        if (id == firstId && !buttons.empty() && buttons.front() == first) {
+            return buttons;
+        }
+    }
+    std::vector<HWND> buttons;
+    for (HWND button = first; button; button = GetWindow(button, GW_HWNDNEXT)) {
+        if (button != first && (GetWindowLongW(button, GWL_STYLE) & WS_GROUP)) {
+            break;
+        }
+        wchar_t name[16] = {};
+        GetClassNameW(button, name, 16);
+        const LONG type = GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK;
+        if (lstrcmpiW(name, L"Button") == 0 &&
+            (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON)) {
+            buttons.push_back(button);
+        }
+    }
+    for (auto& entry : m_radioGroups) {
+        if (entry.first == firstId) {
+            entry.second = std::move(buttons);
+            return entry.second;
+        }
+    }
+    m_radioGroups.emplace_back(firstId, std::move(buttons));
+    return m_radioGroups.back().second;
 }
 
 void CDialog::CenterOverOwner() {

@@ -31,6 +31,11 @@ public:
     // Centres the window over its owner, kept inside the owner's work area.
     void CenterOverOwner();
 
+    // The radio buttons of the group opened by `firstId` (its WS_GROUP
+    // button) up to the next control with WS_GROUP, in tab order. Kept once
+    // found, as GetDlgItem keeps its controls.
+    const std::vector<HWND>& RadioGroup(int firstId) const;
+
 protected:
     // WM_INITDIALOG; true lets the system put the focus on the first control.
     virtual bool OnInitDialog() { return true; }
@@ -55,5 +60,6 @@ protected:
 private:
     UINT m_templateId;
     bool m_modalEnded = false;
+    mutable std::vector<std::pair<int, std::vector<HWND>>> m_radioGroups;
     INT_PTR m_modalResult = 0;
 };
