@@ -39,11 +39,10 @@ void CDataExchange::Text(int id, std::wstring& value) {
     if (m_failed) {
         return;
     }
-    HWND control = m_dialog.GetDlgItem(id);
     if (m_save) {
-        value = WindowText(control);
+        value = m_dialog.ControlText(id);
     } else {
-        SetWindowTextW(control, value.c_str());
+        SetText(id, value);
     }
 }
 
@@ -52,10 +51,10 @@ void CDataExchange::Int(int id, int& value) {
         return;
     }
     if (!m_save) {
-        SetDlgItemInt(m_dialog, id, static_cast<UINT>(value), TRUE);
+        SetText(id, std::to_wstring(value));
         return;
     }
-    const auto parsed = ParseInteger(WindowText(m_dialog.GetDlgItem(id)));
+    const auto parsed = ParseInteger(m_dialog.ControlText(id));
     if (!parsed) {
         Fail(id, L"整数を入力してください。");
         return;
@@ -126,6 +125,13 @@ void CDataExchange::ComboText(int id, std::wstring& value) {
         return;
     }
     value = dropList ? SelectedItemText(combo) : WindowText(combo);
+}
+
+void CDataExchange::SetText(int id, const std::wstring& text) {
+    // Setting the same text again would only cost a redraw and a change report.
+    if (m_dialog.ControlText(id) != text) {
+        SetWindowTextW(m_dialog.GetDlgItem(id), text.c_str());
+    }
 }
 
 void CDataExchange::Fail(int id, const std::wstring& message) {

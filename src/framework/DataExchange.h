@@ -36,6 +36,7 @@ public:
 
 private:
     void Fail(int id, const std::wstring& message);
+    void SetText(int id, const std::wstring& text);
 
     const CDialog& m_dialog;
     bool m_save;

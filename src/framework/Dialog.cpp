@@ -1,6 +1,7 @@
 #include "framework/Dialog.h"
 
 #include "framework/DataExchange.h"
+#include "framework/Text.h"
 #include "framework/WinApp.h"
 
 #include <algorithm>
@@ -112,6 +113,20 @@ const std::vector<HWND>& CDialog::RadioGroup(int firstId) const {
     return m_radioGroups.back().second;
 }
 
+std::wstring CDialog::ControlText(int id) const {
+    if (const auto kept = m_editTexts.find(id); kept != m_editTexts.end()) {
+        return kept->second;
+    }
+    HWND control = GetDlgItem(id);
+    std::wstring text = WindowText(control);
+    wchar_t name[8] = {};
+    GetClassNameW(control, name, 8);
+    if (lstrcmpiW(name, L"Edit") == 0) {
+        m_editTexts[id] = text;
+    }
+    return text;
+}
+
 void CDialog::CenterOverOwner() {
     HWND owner = GetWindow(m_hWnd, GW_OWNER);
     if (!owner || !IsWindowVisible(owner)) {
@@ -147,6 +162,9 @@ bool CDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
         result = OnInitDialog() ? TRUE : FALSE;
         return true;
     case WM_COMMAND:
+        if (HIWORD(wParam) == EN_CHANGE) {
+            m_editTexts.erase(LOWORD(wParam));
+        }
         return OnCommand(HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam)) ||
                OnUnhandledCommand(wParam, lParam);
     case WM_NOTIFY:
@@ -159,7 +177,11 @@ bool CDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_INITDIALOG) {
         SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        reinterpret_cast<CDialog*>(lParam)->m_hWnd = hwnd;
+        auto* self = reinterpret_cast<CDialog*>(lParam);
+        self->m_hWnd = hwnd;
+        // A dialog run again has new controls: nothing kept of the last run holds.
+        self->m_radioGroups.clear();
+        self->m_editTexts.clear();
     }
     auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!self) {

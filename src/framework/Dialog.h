@@ -6,6 +6,9 @@
 
 #include "framework/Wnd.h"
 
+#include <map>
+#include <string>
+
 class CDataExchange;
 
 class CDialog : public CWnd {
@@ -36,6 +39,11 @@ public:
     // found, as GetDlgItem keeps its controls.
     const std::vector<HWND>& RadioGroup(int firstId) const;
 
+    // The text of a control. An edit's text is kept from one read to the next
+    // until the edit reports a change: asking an edit for its text is slow under
+    // Wine, and the pages read theirs on every data check.
+    std::wstring ControlText(int id) const;
+
 protected:
     // WM_INITDIALOG; true lets the system put the focus on the first control.
     virtual bool OnInitDialog() { return true; }
@@ -61,5 +69,6 @@ private:
     UINT m_templateId;
     bool m_modalEnded = false;
     mutable std::vector<std::pair<int, std::vector<HWND>>> m_radioGroups;
+    mutable std::map<int, std::wstring> m_editTexts;
     INT_PTR m_modalResult = 0;
 };
