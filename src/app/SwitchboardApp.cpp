@@ -10,18 +10,19 @@ bool CSwitchboardApp::InitInstance() {
     InitCommonControls();
 
     // A mutex named after the program marks a running instance: bring its
-    // window to the front instead of starting again.
-    if (HANDLE running = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, AppName().c_str())) {
+    // window to the front instead of starting again. Creating it is the test,
+    // so two starts at the same moment cannot both run.
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, AppName().c_str());
+    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
         if (HWND window = FindWindowW(L"#32770", CSwitchboardDlg::kTitle)) {
             if (IsIconic(window)) {
                 ShowWindow(window, SW_RESTORE);
             }
             SetForegroundWindow(window);
         }
-        CloseHandle(running);
+        CloseHandle(mutex);
         return false;
     }
-    HANDLE mutex = CreateMutexW(nullptr, TRUE, AppName().c_str());
 
     auto mainWindow = std::make_unique<CSwitchboardDlg>();
     m_pMainWnd = mainWindow.get();

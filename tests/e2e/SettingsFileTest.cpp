@@ -198,6 +198,7 @@ TEST_F(SettingsFileTest, ShortEmptyAndForeignFilesAreRejectedAndChangeNothing) {
         noise[i] = static_cast<unsigned char>((i * 2654435761u) >> 13);
     const std::vector<std::vector<unsigned char>> files = {
         {},
+        std::vector<unsigned char>(noise.begin(), noise.begin() + 300),
         std::vector<unsigned char>(good.begin(), good.begin() + 22),
         std::vector<unsigned char>(good.begin(), good.begin() + 23),
         std::vector<unsigned char>(good.begin(), good.begin() + 212),
