@@ -34,83 +34,31 @@ bool SendAvailable(Program& app) {
 }
 
 TEST_F(MswPagesTest, FactoryBlockShowsTheFactoryStates) {
-    struct Button {
-        int id;
-        bool checked;
+    struct Bank {
+        std::vector<int> checked;
+        std::vector<int> unchecked;
     };
-    const std::vector<Button> banks[4] = {
-        {{1007, true},
-         {1009, false},
-         {1016, true},
-         {1235, false},
-         {1008, true},
-         {1012, false},
-         {1011, true},
-         {1234, false},
-         {1014, true},
-         {1015, false}},
-        {{1016, false},
-         {1017, false},
-         {1018, true},
-         {1019, true},
-         {1236, false},
-         {1020, true},
-         {1235, false},
-         {1021, true},
-         {1012, false},
-         {1022, true},
-         {1234, false},
-         {1024, true},
-         {1015, false}},
-        {{1031, true},
-         {1018, false},
-         {1027, true},
-         {1236, false},
-         {1029, true},
-         {1009, false},
-         {1028, true},
-         {1235, false},
-         {1026, false},
-         {1030, true},
-         {1015, false}},
-        {{1031, true},
-         {1237, false},
-         {1033, false},
-         {1236, true},
-         {1034, false},
-         {1009, true},
-         {1035, true},
-         {1235, false},
-         {1039, true},
-         {1015, false}},
+    const Bank banks[4] = {
+        {{1007, 1016, 1008, 1011, 1014}, {1009, 1235, 1012, 1234, 1015}},
+        {{1018, 1019, 1020, 1021, 1022, 1024}, {1016, 1017, 1236, 1235, 1012, 1234, 1015}},
+        {{1031, 1027, 1029, 1028, 1030}, {1018, 1236, 1009, 1235, 1026, 1015}},
+        {{1031, 1236, 1009, 1035, 1039}, {1237, 1033, 1034, 1235, 1015}},
     };
     for (int bank = 1; bank <= 4; ++bank) {
         HWND page = ShowBank(app, bank);
         ASSERT_NE(page, nullptr) << "MSW" << bank;
-        for (const Button& button : banks[bank - 1]) {
-            HWND control = GetDlgItem(page, button.id);
-            ASSERT_NE(control, nullptr) << "MSW" << bank << " id " << button.id;
-            EXPECT_EQ(IsChecked(control), button.checked)
-                << "MSW" << bank << " " << TextOf(control);
-        }
-        if (bank == 1) {
-            HWND list = GetDlgItem(page, kCountryList);
-            ASSERT_GE(ComboSelection(list), 0);
-            EXPECT_EQ(ComboItem(list, ComboSelection(list)), L"日本");
-        }
-        if (bank == 2) {
-            EXPECT_EQ(TextOf(GetDlgItem(page, 1018)), L"常時(&A)");
-        }
-        if (bank == 4) {
-            const std::pair<int, const wchar_t*> shown[] = {{1031, L"有効(&U)"},
-                                                            {1236, L"TOF＋固定長(&P)"},
-                                                            {1009, L"両方向(&2)"},
-                                                            {1035, L"通常印刷(&E)"},
-                                                            {1039, L"オート(&A)"}};
-            for (const auto& [id, text] : shown)
-                EXPECT_EQ(TextOf(GetDlgItem(page, id)), text);
+        for (bool checked : {true, false}) {
+            const Bank& states = banks[bank - 1];
+            for (int id : checked ? states.checked : states.unchecked) {
+                HWND control = GetDlgItem(page, id);
+                ASSERT_NE(control, nullptr) << "MSW" << bank << " id " << id;
+                EXPECT_EQ(IsChecked(control), checked) << "MSW" << bank << " " << TextOf(control);
+            }
         }
     }
+    HWND list = GetDlgItem(ShowBank(app, 1), kCountryList);
+    ASSERT_GE(ComboSelection(list), 0);
+    EXPECT_EQ(ComboItem(list, ComboSelection(list)), L"日本");
     EXPECT_FALSE(SendAvailable(app));
 }
 

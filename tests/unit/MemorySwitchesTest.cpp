@@ -66,30 +66,6 @@ TEST(MemorySwitches, EachMemberOwnsItsSwitchInAllFourBanks) {
             &Msw4Switches::m_msw4_5, nullptr, nullptr, &Msw4Switches::m_msw4_8});
 }
 
-TEST(MemorySwitches, FactoryBlockLoadsTheFactoryStatesAndStoresUnchanged) {
-    Msw1Switches msw1;
-    Msw2Switches msw2;
-    Msw3Switches msw3;
-    Msw4Switches msw4;
-    msw1.Load(FactoryBlock());
-    msw2.Load(FactoryBlock());
-    msw3.Load(FactoryBlock());
-    msw4.Load(FactoryBlock());
-    EXPECT_EQ(msw1.m_countryText, L"日本");
-    EXPECT_EQ(msw2.m_msw2_2, 1);
-    EXPECT_EQ(msw4.m_msw4_3, 1);
-    EXPECT_EQ(msw4.m_msw4_4, 1);
-    EXPECT_EQ(msw4.m_msw4_1, 0);
-
-    SettingsBlock block = FactoryBlock();
-    block.bytes[4] = block.bytes[7] = block.bytes[10] = block.bytes[13] = 0x0F; // overwritten
-    msw1.Store(block);
-    msw2.Store(block);
-    msw3.Store(block);
-    msw4.Store(block);
-    EXPECT_EQ(block, FactoryBlock());
-}
-
 TEST(MemorySwitches, HiddenSwitchesOfBanksTwoAndThreeAreCarriedFromTheLastLoad) {
     SettingsBlock hidden = ZeroBanks();
     SetSwitch(hidden, 1, 3); // MSW2-4
@@ -121,44 +97,15 @@ TEST(MemorySwitches, HiddenSwitchesOfBanksTwoAndThreeAreCarriedFromTheLastLoad) 
 
 TEST(MemorySwitches, HiddenSwitchesOfBankFourAreNeverReadAndStoredAsZero) {
     SettingsBlock block = ZeroBanks();
-    block.bytes[13] = 0x02 | 0x08; // MSW4-2 and MSW4-4
-    block.bytes[14] = 0x06;        // MSW4-6 and MSW4-7
+    block.bytes[13] = 0xF0 | 0x02 | 0x08 | 0x01; // MSW4-2, MSW4-4 and MSW4-1, upper bits
+    block.bytes[14] = 0x06;                      // MSW4-6 and MSW4-7
     Msw4Switches msw4;
     msw4.Load(block);
-    EXPECT_EQ(msw4.m_switches, (SwitchBits{false, false, false, true, false, false, false, false}));
+    EXPECT_EQ(msw4.m_switches, (SwitchBits{true, false, false, true, false, false, false, false}));
+    msw4.m_msw4_1 = -1; // no button of the group checked
     msw4.Store(block);
     EXPECT_EQ(block.bytes[13], 0x08);
     EXPECT_EQ(block.bytes[14], 0x00);
-}
-
-TEST(MemorySwitches, StoringClearsTheUpperBitsAndTakesNoCheckedButtonAsZero) {
-    SettingsBlock block = FactoryBlock();
-    for (std::size_t offset : layout::kBankOffset) {
-        block.bytes[offset] = 0xF0 | 0x01;
-        block.bytes[offset + 1] = 0xA0;
-    }
-    Msw1Switches msw1;
-    Msw2Switches msw2;
-    Msw3Switches msw3;
-    Msw4Switches msw4;
-    msw1.Load(block);
-    msw2.Load(block);
-    msw3.Load(block);
-    msw4.Load(block);
-    msw4.m_msw4_1 = -1; // no button of the group checked
-    msw1.Store(block);
-    msw2.Store(block);
-    msw3.Store(block);
-    msw4.Store(block);
-    // MSW1-1 alone is country code 1, stored as 0; MSW2-1 and MSW3-1 stay;
-    // MSW4-1 has no checked button.
-    EXPECT_EQ(block.bytes[4], 0x00);
-    EXPECT_EQ(block.bytes[7], 0x01);
-    EXPECT_EQ(block.bytes[10], 0x01);
-    EXPECT_EQ(block.bytes[13], 0x00);
-    for (std::size_t offset : layout::kBankOffset) {
-        EXPECT_EQ(block.bytes[offset + 1], 0x00) << offset;
-    }
 }
 
 TEST(MemorySwitches, CountryCodesShowTheirEntryAndStoreBackIntoTheFirstThreeSwitches) {
