@@ -32,8 +32,9 @@ Printers::~Printers() {
 }
 
 bool Printers::Add(const Printer& printer) {
-    if (!InstallPrinterKey({printer.name, printer.driver, printer.port, printer.attributes, printer.openable},
-                           kMarker))
+    if (!InstallPrinterKey(
+            {printer.name, printer.driver, printer.port, printer.attributes, printer.openable},
+            kMarker))
         return false;
     names_.push_back(printer.name);
 
