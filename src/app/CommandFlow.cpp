@@ -56,50 +56,38 @@ bool CCommandFlow::BeginWriteOrSend() {
     return true;
 }
 
+bool CCommandFlow::AskAndRun(Prompt question, const std::function<bool()>& command) {
+    switch (ShowPrompt(question)) {
+    case Answer::Yes: {
+        // With a pending entry the command only shows it; the caller stops then.
+        const bool pending = HasPendingEntry();
+        return command() && !pending;
+    }
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool CCommandFlow::RunGuard(Prompt sendQuestion, Prompt saveQuestion) {
     CollectPages();
     // Both decided before anything is sent or written.
     const bool unsent = IsUnsent();
     const bool unsaved = IsUnsaved();
 
-    if (unsent) {
-        switch (ShowPrompt(sendQuestion)) {
-        case Answer::Yes: {
-            // With a pending entry the send command only shows it; the
-            // caller stops then. A send that fails does not stop it.
-            const bool pending = HasPendingEntry();
-            RunSendCommand();
-            if (pending) {
-                return false;
-            }
-            break;
-        }
-        case Answer::No:
-            break;
-        default:
-            return false;
-        }
+    // A send that fails does not stop the caller.
+    const auto send = [this] {
+        RunSendCommand();
+        return true;
+    };
+    if (unsent && !AskAndRun(sendQuestion, send)) {
+        return false;
     }
-    if (unsaved) {
-        switch (ShowPrompt(saveQuestion)) {
-        case Answer::Yes: {
-            // The user asked to keep the settings: unless they were written
-            // (not after a pending entry, a cancelled file dialog or a failed
-            // write) the caller must not go on and discard them.
-            const bool pending = HasPendingEntry();
-            const bool written = RunWriteCommand();
-            if (pending || !written) {
-                return false;
-            }
-            break;
-        }
-        case Answer::No:
-            break;
-        default:
-            return false;
-        }
-    }
-    return true;
+    // The user asked to keep the settings: unless they were written (not after
+    // a cancelled file dialog or a failed write) the caller must not go on and
+    // discard them.
+    return !unsaved || AskAndRun(saveQuestion, [this] { return RunWriteCommand(); });
 }
 
 bool CCommandFlow::GuardExit() {

@@ -7,6 +7,8 @@
 
 #include "settings/SettingsBlock.h"
 
+#include <functional>
+
 // The message boxes of the flow.
 enum class Prompt {
     SendBeforeExit,
@@ -99,6 +101,10 @@ private:
     // StorePagesToBlock(m_blockCurrent), marked as under way.
     void CollectPages();
     bool RunGuard(Prompt sendQuestion, Prompt saveQuestion);
+    // One question of the guard: Yes runs the command, and the caller goes on
+    // when the command reports success and no pending entry stopped it; No goes
+    // on; Cancel stops.
+    bool AskAndRun(Prompt question, const std::function<bool()>& command);
 
     bool m_collecting = false;
 };

@@ -1,6 +1,7 @@
 #include "app/SettingsFileDialog.h"
 
 #include "app/HelpLocation.h"
+#include "framework/WinApp.h"
 
 #include <commdlg.h>
 
@@ -8,12 +9,6 @@ namespace {
 
 // "SB設定ファイル (*.dat)|*.dat||" in the dialog's own form.
 const wchar_t kFilter[] = L"SB設定ファイル (*.dat)\0*.dat\0\0";
-
-std::wstring ExecutablePath() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/HelpLocation.h"
 #include "app/HelpViewer.h"
+#include "app/Messages.h"
 #include "app/SettingsFileDialog.h"
 #include "app/SettingsFileIo.h"
 #include "printer/Spooler.h"
@@ -16,8 +17,6 @@ HACCEL CSwitchboardDlg::s_accelerators = nullptr;
 HIMAGELIST CSwitchboardDlg::s_tabImages = nullptr;
 
 namespace {
-
-constexpr const wchar_t* kCaption = L"Switchboard";
 
 struct TabInfo {
     const wchar_t* text;
@@ -323,7 +322,7 @@ void CSwitchboardDlg::CorrectPendingEntry() {
 
 Answer CSwitchboardDlg::ShowPrompt(Prompt prompt) {
     const PromptInfo& info = DescribePrompt(prompt);
-    switch (MessageBoxW(m_hWnd, Widen(info.text).c_str(), kCaption, MessageBoxStyle(info))) {
+    switch (ShowMessage(m_hWnd, Widen(info.text).c_str(), MessageBoxStyle(info))) {
     case IDYES:
         return Answer::Yes;
     case IDNO:
@@ -348,10 +347,6 @@ void CSwitchboardDlg::UpdateFormButtonCaption() {
     m_pageSelect.UpdateFormButtonCaption();
 }
 
-int CSwitchboardDlg::Message(const wchar_t* text, UINT style) {
-    return MessageBoxW(m_hWnd, text, kCaption, style);
-}
-
 void CSwitchboardDlg::OnReadSettingsFile() {
     if (!ConfirmDiscardBeforeRead()) {
         return;
@@ -363,7 +358,8 @@ void CSwitchboardDlg::OnReadSettingsFile() {
     if (const std::optional<SettingsBlock> block = ReadSettingsFile(path)) {
         SettingsFileRead(*block);
     } else {
-        Message(L"このファイルは設定ファイルではありません。", MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage(m_hWnd, L"このファイルは設定ファイルではありません。",
+                    MB_OK | MB_ICONEXCLAMATION);
     }
 }
 
@@ -382,13 +378,14 @@ bool CSwitchboardDlg::OnWriteSettingsFile() {
             return true;
         }
         if (result != WriteResult::AccessDenied || !IsNtPlatform()) {
-            Message(L"設定ファイルの書き込みに失敗しました。", MB_OK | MB_ICONSTOP);
+            ShowMessage(m_hWnd, L"設定ファイルの書き込みに失敗しました。", MB_OK | MB_ICONSTOP);
             return false;
         }
-        Message(L"設定ファイルの書き込みに失敗しました。\n"
-                L"このディレクトリに保存するアクセス許可がない可能性があります。\n"
-                L"設定ファイルの保存先を変更してやり直してください。",
-                MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage(m_hWnd,
+                    L"設定ファイルの書き込みに失敗しました。\n"
+                    L"このディレクトリに保存するアクセス許可がない可能性があります。\n"
+                    L"設定ファイルの保存先を変更してやり直してください。",
+                    MB_OK | MB_ICONEXCLAMATION);
         if (!AskSettingsFileName(m_hWnd, true, path)) {
             return false;
         }
@@ -396,31 +393,31 @@ bool CSwitchboardDlg::OnWriteSettingsFile() {
 }
 
 void CSwitchboardDlg::OnSendToPrinter() {
-    if (HasPendingEntry()) {
-        CorrectPendingEntry();
+    if (!BeginWriteOrSend()) {
         return;
     }
     if (m_portName.empty() || m_printerName.empty()) {
-        Message(L"プリンタが選択されていません。\nプリンタを選択してください。",
-                MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage(m_hWnd, L"プリンタが選択されていません。\nプリンタを選択してください。",
+                    MB_OK | MB_ICONEXCLAMATION);
         OnSelectPrinter();
         if (m_portName.empty() || m_printerName.empty()) {
             return; // still none: the selection was cancelled
         }
     }
     if (IsFilePort(m_portName)) {
-        Message(L"接続先がFILEのため設定値を送信できません。", MB_OK | MB_ICONINFORMATION);
+        ShowMessage(m_hWnd, L"接続先がFILEのため設定値を送信できません。",
+                    MB_OK | MB_ICONINFORMATION);
         return;
     }
-    BeginWriteOrSend();
     if (SendSettingsJob(m_printerName, m_blockCurrent, IsNtPlatform())) {
-        Message(L"プリンタに設定値を送信しました。", MB_OK | MB_ICONINFORMATION);
+        ShowMessage(m_hWnd, L"プリンタに設定値を送信しました。", MB_OK | MB_ICONINFORMATION);
         SettingsSent();
         return;
     }
-    Message(L"指定されたプリンタは、現在接続されていないか、"
-            L"プリンタ使用権の制限により使用できません。",
-            MB_OK | MB_ICONEXCLAMATION);
+    ShowMessage(m_hWnd,
+                L"指定されたプリンタは、現在接続されていないか、"
+                L"プリンタ使用権の制限により使用できません。",
+                MB_OK | MB_ICONEXCLAMATION);
     OnSelectPrinter();
 }
 
@@ -449,14 +446,10 @@ void CSwitchboardDlg::OnSelectPrinter() {
 }
 
 void CSwitchboardDlg::LocateHelpFile() {
-    wchar_t executable[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, executable, MAX_PATH);
-    OSVERSIONINFOW version = {};
-    version.dwOSVersionInfoSize = sizeof(version);
-    GetVersionExW(&version);
+    const OSVERSIONINFOW version = WindowsVersion();
     m_helpIsHtml =
         UsesHtmlHelp(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
-    m_helpPath = HelpFilePath(executable, m_helpIsHtml);
+    m_helpPath = HelpFilePath(ExecutablePath(), m_helpIsHtml);
 
     WIN32_FIND_DATAW found;
     HANDLE search =
@@ -472,7 +465,7 @@ void CSwitchboardDlg::ShowHelp() {
     const bool opened = !m_helpPath.empty() && (m_helpIsHtml ? OpenHtmlHelp(m_helpPath)
                                                              : OpenClassicHelp(m_hWnd, m_helpPath));
     if (!opened) {
-        Message(L"ヘルプファイルが見つかりません。", MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage(m_hWnd, L"ヘルプファイルが見つかりません。", MB_OK | MB_ICONEXCLAMATION);
     }
 }
 

@@ -68,8 +68,6 @@ private:
     void LocateHelpFile();
     void ShowHelp();
     void ShowAbout();
-    // A message box of the main window with the caption "Switchboard".
-    int Message(const wchar_t* text, UINT style);
 
     void CreateTabsAndPages();
     void ShowPage(int index);

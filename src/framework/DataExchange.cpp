@@ -6,12 +6,6 @@
 
 namespace {
 
-bool HasClass(HWND hwnd, const wchar_t* className) {
-    wchar_t name[32] = {};
-    GetClassNameW(hwnd, name, 32);
-    return lstrcmpiW(name, className) == 0;
-}
-
 // Sets a button's check only when it changes: under Wine every BM_SETCHECK
 // redraws the button, checked or not, and costs a millisecond or more.
 void SetCheck(HWND button, WPARAM state) {
@@ -140,7 +134,7 @@ void CDataExchange::Fail(int id, const std::wstring& message) {
                 MB_OK | MB_ICONEXCLAMATION);
     HWND control = m_dialog.GetDlgItem(id);
     SetFocus(control);
-    if (HasClass(control, L"Edit")) {
+    if (HasClassName(control, L"Edit")) {
         SendMessageW(control, EM_SETSEL, 0, -1);
     }
 }

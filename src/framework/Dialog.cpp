@@ -95,10 +95,8 @@ const std::vector<HWND>& CDialog::RadioGroup(int firstId) const {
         if (button != first && (GetWindowLongW(button, GWL_STYLE) & WS_GROUP)) {
             break;
         }
-        wchar_t name[16] = {};
-        GetClassNameW(button, name, 16);
         const LONG type = GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK;
-        if (lstrcmpiW(name, L"Button") == 0 &&
+        if (HasClassName(button, L"Button") &&
             (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON)) {
             buttons.push_back(button);
         }
@@ -119,9 +117,7 @@ std::wstring CDialog::ControlText(int id) const {
     }
     HWND control = GetDlgItem(id);
     std::wstring text = WindowText(control);
-    wchar_t name[8] = {};
-    GetClassNameW(control, name, 8);
-    if (lstrcmpiW(name, L"Edit") == 0) {
+    if (HasClassName(control, L"Edit")) {
         m_editTexts[id] = text;
     }
     return text;

@@ -27,3 +27,9 @@ std::wstring WindowText(HWND hwnd) {
     text.resize(static_cast<std::size_t>(copied));
     return text;
 }
+
+bool HasClassName(HWND hwnd, const wchar_t* className) {
+    wchar_t name[32] = {};
+    GetClassNameW(hwnd, name, 32);
+    return lstrcmpiW(name, className) == 0;
+}

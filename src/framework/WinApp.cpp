@@ -5,9 +5,7 @@ CWinApp* CWinApp::s_current = nullptr;
 namespace {
 
 std::wstring ExecutableTitle() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring name = path;
+    std::wstring name = ExecutablePath();
     const std::size_t slash = name.find_last_of(L"\\/");
     if (slash != std::wstring::npos) {
         name.erase(0, slash + 1);
@@ -42,6 +40,19 @@ int CWinApp::Run(HINSTANCE instance) {
         DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
+}
+
+std::wstring ExecutablePath() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+OSVERSIONINFOW WindowsVersion() {
+    OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof(version);
+    GetVersionExW(&version);
+    return version;
 }
 
 HINSTANCE AppInstance() {

@@ -32,6 +32,11 @@ private:
     std::wstring m_appName;
 };
 
+// Full path of the program's executable.
+std::wstring ExecutablePath();
+// The version of Windows as the system reports it (platform, major, minor).
+OSVERSIONINFOW WindowsVersion();
+
 // The module the program's resources come from.
 HINSTANCE AppInstance();
 // The application's name: the executable's file name without extension.

@@ -1,5 +1,6 @@
 #include "printer/PrinterSelectDlg.h"
 
+#include "app/Messages.h"
 #include "printer/Spooler.h"
 #include "res/resource.h"
 
@@ -7,7 +8,6 @@
 
 namespace {
 
-const wchar_t kCaption[] = L"Switchboard";
 const wchar_t kNoPrinters[] =
     L"使用可能なプリンタがありませんでした。プリンタドライバを確認してから"
     L"やり直してください。\n\nSwitchboardを終了します。";
@@ -129,7 +129,7 @@ void CPrinterSelectDlg::OnOK() {
     }
     switch (DecideOk(rows, selected)) {
     case OkOutcome::NoSelection:
-        Notify(kNoSelection, MB_ICONEXCLAMATION);
+        ShowMessage(m_hWnd, kNoSelection, MB_OK | MB_ICONEXCLAMATION);
         break;
     case OkOutcome::Accept:
         EndDialog(IDOK);
@@ -137,16 +137,12 @@ void CPrinterSelectDlg::OnOK() {
     case OkOutcome::FilePortOnlyRow:
         EndProgram(kFilePortOnlyRow);
     case OkOutcome::FilePortChooseOther:
-        Notify(kFilePortChooseOther, MB_ICONINFORMATION);
+        ShowMessage(m_hWnd, kFilePortChooseOther, MB_OK | MB_ICONINFORMATION);
         break;
     }
 }
 
-void CPrinterSelectDlg::Notify(const wchar_t* text, UINT icon) const {
-    MessageBoxW(m_hWnd, text, kCaption, MB_OK | icon);
-}
-
 void CPrinterSelectDlg::EndProgram(const wchar_t* text) const {
-    Notify(text, MB_ICONEXCLAMATION);
+    ShowMessage(m_hWnd, text, MB_OK | MB_ICONEXCLAMATION);
     ExitProcess(1);
 }

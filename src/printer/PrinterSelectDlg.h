@@ -33,7 +33,6 @@ private:
     // The rows as the list shows them, sorted by name.
     std::vector<PrinterRow> Rows() const;
     int SelectedRow() const;
-    void Notify(const wchar_t* text, UINT icon) const;
     // Shows the message and ends the process at once with exit code 1.
     [[noreturn]] void EndProgram(const wchar_t* text) const;
 };

@@ -1,5 +1,7 @@
 #include "printer/Spooler.h"
 
+#include "framework/WinApp.h"
+
 #include <windows.h>
 #include <winspool.h>
 
@@ -97,9 +99,7 @@ std::vector<PrinterRow> ListOther() {
 } // namespace
 
 bool IsNtPlatform() {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-    return GetVersionExW(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    return WindowsVersion().dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
 std::vector<PrinterRow> ListModelPrinters(bool ntPlatform) {
