@@ -17,7 +17,9 @@ namespace e2e {
 using std::chrono::milliseconds;
 using namespace std::chrono_literals;
 
-constexpr milliseconds kTimeout = 5s;
+// Generous: waits that succeed return at once, and a loaded machine (parallel
+// builds, CI) can hold a message box back for several seconds.
+constexpr milliseconds kTimeout = 15s;
 
 inline constexpr wchar_t kMainTitle[] = L"Korrin Vellatype 44QX スイッチボード";
 inline constexpr wchar_t kDialogClass[] = L"#32770";
