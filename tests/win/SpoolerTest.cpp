@@ -7,6 +7,52 @@
 
 namespace {
 
+constexpr wchar_t kMarker[] = L"Switchboard Spooler Test";
+
+// What the program asked the spooler for, and the faults to put in its way.
+struct SpoolerWatch {
+    std::wstring dataType;
+    int ends = 0;
+    int aborts = 0;
+    DWORD writeLimit = kBlockSize; // bytes the printer takes of a write
+    BOOL writeResult = TRUE;
+    bool addPrinterBeforeData = false; // a printer appears between size and data query
+} g_watch;
+
+BOOL WINAPI WatchEnum(DWORD flags, LPWSTR name, DWORD level, LPBYTE data, DWORD size,
+                      LPDWORD needed, LPDWORD count) {
+    if (data && g_watch.addPrinterBeforeData) {
+        g_watch.addPrinterBeforeData = false;
+        InstallPrinterKey({L"Added meanwhile", L"Korrin Vellatype 44QX", L"LPT1:"}, kMarker);
+    }
+    return EnumPrintersW(flags, name, level, data, size, needed, count);
+}
+
+DWORD WINAPI WatchStartDoc(HANDLE printer, DWORD level, LPBYTE info) {
+    const wchar_t* dataType = reinterpret_cast<DOC_INFO_1W*>(info)->pDatatype;
+    g_watch.dataType = dataType ? dataType : L"(none)";
+    return StartDocPrinterW(printer, level, info);
+}
+
+BOOL WINAPI WatchWrite(HANDLE printer, LPVOID data, DWORD size, LPDWORD written) {
+    return WritePrinter(printer, data, std::min(size, g_watch.writeLimit), written) &&
+           g_watch.writeResult;
+}
+
+BOOL WINAPI WatchEnd(HANDLE printer) {
+    ++g_watch.ends;
+    return EndDocPrinter(printer);
+}
+
+BOOL WINAPI WatchAbort(HANDLE printer) {
+    ++g_watch.aborts;
+    return AbortPrinter(printer);
+}
+
+const SpoolerCalls kWatchingSpooler{WatchEnum,     OpenPrinterW,  GetPrinterW,
+                                    WatchStartDoc, ResetPrinterW, WatchWrite,
+                                    WatchEnd,      WatchAbort,    ClosePrinter};
+
 class SpoolerTest : public ::testing::Test {
 protected:
     void Install(const std::vector<TestPrinter>& printers) {
@@ -19,9 +65,8 @@ protected:
             RemovePrinterKey(name);
         }
         UnmapPort(L"LPT2:");
+        g_watch = SpoolerWatch();
     }
-
-    static constexpr wchar_t kMarker[] = L"Switchboard Spooler Test";
 };
 
 TEST_F(SpoolerTest, ListsOnlyUsablePrintersOfTheModel) {
@@ -52,13 +97,43 @@ TEST_F(SpoolerTest, SendsExactlyTheBlockAsOneRawJob) {
     SettingsBlock block = FactoryBlock();
     block.bytes[4] = 0x08;
     for (bool nt : {true, false}) {
-        ASSERT_TRUE(SendSettingsJob(L"Model", block, nt));
+        ASSERT_TRUE(SendSettingsJob(L"Model", block, nt, kWatchingSpooler));
         const std::vector<unsigned char> sent = ReadFileBytes(WindowsPathOf(out));
         ASSERT_EQ(sent.size(), kBlockSize);
         EXPECT_TRUE(std::equal(sent.begin(), sent.end(), block.bytes.begin()));
+        // Whatever the queue's default, the bytes pass through unrendered.
+        EXPECT_EQ(g_watch.dataType, L"RAW");
     }
+    EXPECT_EQ(g_watch.aborts, 0);
     EXPECT_FALSE(SendSettingsJob(L"No such printer", block, true));
     DeleteFileW(WindowsPathOf(out).c_str());
+}
+
+TEST_F(SpoolerTest, AbortsAJobThatDidNotTakeEveryByte) {
+    Install({{L"Model", L"Korrin Vellatype 44QX", L"LPT2:"}});
+    MapPortToFile(L"LPT2:", TempUnixPath(L"spooler-test-lpt2.out"));
+    const struct {
+        DWORD limit;
+        BOOL result;
+    } faults[] = {{100, TRUE}, {kBlockSize, FALSE}, {0, FALSE}};
+    for (const auto& fault : faults) {
+        g_watch = SpoolerWatch();
+        g_watch.writeLimit = fault.limit;
+        g_watch.writeResult = fault.result;
+        EXPECT_FALSE(SendSettingsJob(L"Model", FactoryBlock(), true, kWatchingSpooler))
+            << fault.limit;
+        EXPECT_EQ(g_watch.aborts, 1) << fault.limit;
+        EXPECT_EQ(g_watch.ends, 0) << fault.limit;
+    }
+}
+
+TEST_F(SpoolerTest, ListingAsksAgainWhenAPrinterIsAddedBetweenTheTwoQueries) {
+    for (bool nt : {true, false}) {
+        Install({{L"Model on LPT1", L"Korrin Vellatype 44QX", L"LPT1:"}});
+        g_watch.addPrinterBeforeData = true;
+        EXPECT_EQ(ListModelPrinters(nt, kWatchingSpooler).size(), 2u) << (nt ? "NT" : "other");
+        RemovePrinterKey(L"Added meanwhile");
+    }
 }
 
 } // namespace
