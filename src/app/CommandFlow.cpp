@@ -76,17 +76,12 @@ bool CCommandFlow::RunGuard(Prompt sendQuestion, Prompt saveQuestion) {
     const bool unsent = IsUnsent();
     const bool unsaved = IsUnsaved();
 
-    // A send that fails does not stop the caller.
-    const auto send = [this] {
-        RunSendCommand();
-        return true;
-    };
-    if (unsent && !AskAndRun(sendQuestion, send)) {
+    // Yes asks to keep the settings: unless they were sent or written (not
+    // after a failed send, a cancelled file dialog or a failed write) the
+    // caller must not go on and discard them.
+    if (unsent && !AskAndRun(sendQuestion, [this] { return RunSendCommand(); })) {
         return false;
     }
-    // The user asked to keep the settings: unless they were written (not after
-    // a cancelled file dialog or a failed write) the caller must not go on and
-    // discard them.
     return !unsaved || AskAndRun(saveQuestion, [this] { return RunWriteCommand(); });
 }
 

@@ -90,9 +90,9 @@ protected:
     virtual void SetSendAvailable(bool available) = 0;
     virtual void SelectPage(int index) = 0;
     virtual void UpdateFormButtonCaption() = 0;
-    // Run the send and write commands as the user would; the write tells
-    // whether the file was written.
-    virtual void RunSendCommand() = 0;
+    // Run the send and write commands as the user would; each tells whether
+    // the block was sent or the file written.
+    virtual bool RunSendCommand() = 0;
     virtual bool RunWriteCommand() = 0;
     // Ends the main window's modal loop with the OK result.
     virtual void CloseWindow() = 0;

@@ -392,33 +392,34 @@ bool CSwitchboardDlg::OnWriteSettingsFile() {
     }
 }
 
-void CSwitchboardDlg::OnSendToPrinter() {
+bool CSwitchboardDlg::OnSendToPrinter() {
     if (!BeginWriteOrSend()) {
-        return;
+        return false;
     }
     if (m_portName.empty() || m_printerName.empty()) {
         ShowMessage(m_hWnd, L"プリンタが選択されていません。\nプリンタを選択してください。",
                     MB_OK | MB_ICONEXCLAMATION);
         OnSelectPrinter();
         if (m_portName.empty() || m_printerName.empty()) {
-            return; // still none: the selection was cancelled
+            return false; // still none: the selection was cancelled
         }
     }
     if (IsFilePort(m_portName)) {
         ShowMessage(m_hWnd, L"接続先がFILEのため設定値を送信できません。",
                     MB_OK | MB_ICONINFORMATION);
-        return;
+        return false;
     }
     if (SendSettingsJob(m_printerName, m_blockCurrent, IsNtPlatform())) {
         ShowMessage(m_hWnd, L"プリンタに設定値を送信しました。", MB_OK | MB_ICONINFORMATION);
         SettingsSent();
-        return;
+        return true;
     }
     ShowMessage(m_hWnd,
                 L"指定されたプリンタは、現在接続されていないか、"
                 L"プリンタ使用権の制限により使用できません。",
                 MB_OK | MB_ICONEXCLAMATION);
     OnSelectPrinter();
+    return false;
 }
 
 void CSwitchboardDlg::OnSelectPrinter() {

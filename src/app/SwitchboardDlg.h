@@ -53,7 +53,7 @@ protected:
     Answer ShowPrompt(Prompt prompt) override;
     void SetSendAvailable(bool available) override;
     void UpdateFormButtonCaption() override;
-    void RunSendCommand() override { OnSendToPrinter(); }
+    bool RunSendCommand() override { return OnSendToPrinter(); }
     bool RunWriteCommand() override { return OnWriteSettingsFile(); }
     void CloseWindow() override { EndDialog(IDOK); }
 
@@ -62,7 +62,8 @@ private:
     void OnReadSettingsFile();
     // True when the settings file was written.
     bool OnWriteSettingsFile();
-    void OnSendToPrinter();
+    // True when the block was sent.
+    bool OnSendToPrinter();
     void OnSelectPrinter();
     // Chooses the help file once, at start; greys the help item without one.
     void LocateHelpFile();

@@ -53,11 +53,13 @@ public:
     int captionUpdates = 0;
     bool closed = false;
 
-    void RunSendCommand() override {
+    bool RunSendCommand() override {
         ++sends;
-        if (BeginWriteOrSend() && sendWorks) {
-            SettingsSent();
+        if (!BeginWriteOrSend() || !sendWorks) {
+            return false;
         }
+        SettingsSent();
+        return true;
     }
     bool RunWriteCommand() override {
         ++writes;
@@ -321,13 +323,20 @@ TEST_F(Guard, YesToBothSendsWritesAndCloses) {
     EXPECT_TRUE(w.closed);
 }
 
-TEST_F(Guard, AFailedSendStillGoesOnToTheSaveQuestion) {
+// Yes to sending followed by a failed send keeps the window open and the
+// printer unchanged, and asks nothing more.
+TEST_F(Guard, YesToSendWithoutASuccessfulSendAbandonsTheAction) {
     w.sendWorks = false;
-    w.answers = {Answer::Yes, Answer::No};
+    w.answers = {Answer::Yes};
     w.OnExit();
     EXPECT_EQ(w.sends, 1);
-    EXPECT_EQ(w.asked.size(), 2u);
-    EXPECT_TRUE(w.closed);
+    EXPECT_EQ(w.asked, std::vector<Prompt>{Prompt::SendBeforeExit});
+    EXPECT_EQ(w.writes, 0);
+    EXPECT_FALSE(w.closed);
+
+    w.answers = {Answer::Yes};
+    EXPECT_FALSE(w.GuardPrinterSwitch());
+    EXPECT_EQ(w.writes, 0);
 }
 
 TEST_F(Guard, AfterASendOnlyTheSaveQuestionIsAsked) {
