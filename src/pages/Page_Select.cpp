@@ -39,12 +39,7 @@ void CPage_Select::DoDataExchange(CDataExchange& dx) {
 }
 
 void CPage_Select::LoadFromBlock(const SettingsBlock& block) {
-    LoadPressureText(block, m_pressureText);
-    LoadThicknessText(block, m_thicknessText);
-    LoadReduceText(block, m_reduceText);
-    LoadHopperIndex(block, m_hopperIndex);
-    LoadTypefaceIndex(block, m_typefaceIndex);
-    LoadFormText(block, m_formText);
+    LoadFields(block);
     for (int form = 0; form < kFormCount; ++form) {
         m_formDlg.Record(form) = ReadFormRecord(block, form);
     }
@@ -53,12 +48,7 @@ void CPage_Select::LoadFromBlock(const SettingsBlock& block) {
 
 void CPage_Select::StoreToBlock(SettingsBlock& block) {
     UpdateDataQuietly(true);
-    StorePressureText(block, m_pressureText);
-    StoreThicknessText(block, m_thicknessText);
-    StoreReduceText(block, m_reduceText);
-    StoreHopperIndex(block, m_hopperIndex);
-    StoreTypefaceIndex(block, m_typefaceIndex);
-    StoreFormText(block, m_formText);
+    StoreFields(block);
     for (int form = 0; form < kFormCount; ++form) {
         WriteFormRecord(block, form, m_formDlg.Record(form));
     }

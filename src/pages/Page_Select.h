@@ -5,11 +5,10 @@
 // its form settings dialog) between loading a block and collecting one.
 
 #include "pages/FormSettingsDlg.h"
+#include "pages/SelectFields.h"
 #include "pages/SettingsPage.h"
 
-#include <string>
-
-class CPage_Select : public CSettingsPage {
+class CPage_Select : public CSettingsPage, protected SelectValues {
 public:
     CPage_Select();
 
@@ -22,12 +21,6 @@ public:
     void OnFormSettings();
 
     CFormSettingsDlg m_formDlg;
-    std::wstring m_pressureText;
-    std::wstring m_thicknessText;
-    std::wstring m_reduceText;
-    int m_typefaceIndex = -1;
-    std::wstring m_formText;
-    int m_hopperIndex = -1;
 
 protected:
     bool OnInitDialog() override;

@@ -91,3 +91,21 @@ void LoadFormText(const SettingsBlock& block, std::wstring& text) {
 void StoreFormText(SettingsBlock& block, const std::wstring& text) {
     WriteDecimal(block, layout::formSelect, FormNumber(text).value_or(0));
 }
+
+void SelectValues::LoadFields(const SettingsBlock& block) {
+    LoadPressureText(block, m_pressureText);
+    LoadThicknessText(block, m_thicknessText);
+    LoadReduceText(block, m_reduceText);
+    LoadHopperIndex(block, m_hopperIndex);
+    LoadTypefaceIndex(block, m_typefaceIndex);
+    LoadFormText(block, m_formText);
+}
+
+void SelectValues::StoreFields(SettingsBlock& block) const {
+    StorePressureText(block, m_pressureText);
+    StoreThicknessText(block, m_thicknessText);
+    StoreReduceText(block, m_reduceText);
+    StoreHopperIndex(block, m_hopperIndex);
+    StoreTypefaceIndex(block, m_typefaceIndex);
+    StoreFormText(block, m_formText);
+}

@@ -50,3 +50,16 @@ void StoreTypefaceIndex(SettingsBlock& block, int index);
 // Selected form: "0".."3" are the form names; a text that is none stores "0".
 void LoadFormText(const SettingsBlock& block, std::wstring& text);
 void StoreFormText(SettingsBlock& block, const std::wstring& text);
+
+// The page's values apart from the form records, loaded and stored together.
+struct SelectValues {
+    std::wstring m_pressureText;
+    std::wstring m_thicknessText;
+    std::wstring m_reduceText;
+    int m_typefaceIndex = -1;
+    std::wstring m_formText;
+    int m_hopperIndex = -1;
+
+    void LoadFields(const SettingsBlock& block);
+    void StoreFields(SettingsBlock& block) const;
+};
