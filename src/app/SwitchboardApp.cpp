@@ -1,12 +1,80 @@
 #include "app/SwitchboardApp.h"
 
+#include "app/Messages.h"
+#include "app/SilentCommands.h"
 #include "app/SwitchboardDlg.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <memory>
 
+namespace {
+
+// The arguments after the program's own name.
+std::vector<std::wstring> ProgramArguments() {
+    std::vector<std::wstring> args;
+    int count = 0;
+    if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 1; i < count; ++i) {
+            args.emplace_back(argv[i]);
+        }
+        LocalFree(argv);
+    }
+    return args;
+}
+
+// A path relative to the current folder made absolute, as a running window
+// with another current folder must read it.
+std::wstring AbsolutePath(const std::wstring& path) {
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) {
+            return path;
+        }
+        if (length < full.size()) {
+            full.resize(length);
+            return full;
+        }
+        full.resize(length);
+    }
+}
+
+// The running instance's window; a while is given to one that is still starting.
+HWND FindRunningWindow(bool wait) {
+    for (int tries = wait ? 50 : 1; tries > 0; --tries) {
+        if (HWND window = FindWindowW(L"#32770", CSwitchboardDlg::kTitle)) {
+            return window;
+        }
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+// Hands the running window a settings file to read.
+bool HandOver(HWND window, const std::wstring& path) {
+    COPYDATASTRUCT data{CSwitchboardDlg::kOpenFileTag,
+                        static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)),
+                        const_cast<wchar_t*>(path.c_str())};
+    DWORD_PTR accepted = FALSE;
+    return SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                               SMTO_ABORTIFHUNG, 10000, &accepted) &&
+           accepted;
+}
+
+} // namespace
+
 bool CSwitchboardApp::InitInstance() {
+    const ParsedCommandLine commandLine = ParseCommandLine(ProgramArguments());
+    if (IsSilentCommand(commandLine.command)) {
+        SetExitCode(RunSilentCommand(commandLine));
+        return false;
+    }
+
+    const std::wstring startFile =
+        commandLine.operands.empty() ? std::wstring() : AbsolutePath(commandLine.operands.front());
     InitCommonControls();
 
     // A mutex named after the program marks a running instance: bring its
@@ -14,18 +82,27 @@ bool CSwitchboardApp::InitInstance() {
     // so two starts at the same moment cannot both run.
     HANDLE mutex = CreateMutexW(nullptr, TRUE, AppName().c_str());
     if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
-        if (HWND window = FindWindowW(L"#32770", CSwitchboardDlg::kTitle)) {
+        CloseHandle(mutex);
+        HWND window = FindRunningWindow(!startFile.empty());
+        if (window) {
             if (IsIconic(window)) {
                 ShowWindow(window, SW_RESTORE);
             }
             SetForegroundWindow(window);
         }
-        CloseHandle(mutex);
+        if (!startFile.empty() && !(window && HandOver(window, startFile))) {
+            ShowMessage(nullptr, L"設定ファイルを実行中の Switchboard に渡せませんでした。",
+                        MB_OK | MB_ICONEXCLAMATION);
+            SetExitCode(1);
+        }
         return false;
     }
 
     auto mainWindow = std::make_unique<CSwitchboardDlg>();
     m_pMainWnd = mainWindow.get();
+    if (!startFile.empty()) {
+        mainWindow->ReadAtStart(startFile);
+    }
     mainWindow->DoModal();
 
     if (mutex) {

@@ -12,11 +12,20 @@
 #include "res/resource.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
 
 HACCEL CSwitchboardDlg::s_accelerators = nullptr;
 HIMAGELIST CSwitchboardDlg::s_tabImages = nullptr;
 
 namespace {
+
+// Runs while files handed over wait to be read.
+constexpr UINT_PTR kReadPendingTimer = 1;
+constexpr UINT kReadPendingMs = 100;
+// The longest path a second start hands over, in characters.
+constexpr std::size_t kMaxPathChars = 32767;
 
 struct TabInfo {
     const wchar_t* text;
@@ -112,6 +121,10 @@ bool CSwitchboardDlg::OnInitDialog() {
     OnSelectPrinter();
     m_pageSelect.UpdateFormButtonCaption();
     m_initialized = true;
+    DragAcceptFiles(m_hWnd, TRUE);
+    if (!m_pendingReads.empty()) {
+        SetTimer(m_hWnd, kReadPendingTimer, kReadPendingMs, nullptr);
+    }
     return true;
 }
 
@@ -262,6 +275,18 @@ bool CSwitchboardDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(m_icon);
         return true;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return true;
+    case WM_COPYDATA:
+        result = OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
+        return true;
+    case WM_TIMER:
+        if (wParam != kReadPendingTimer) {
+            return false;
+        }
+        ReadPendingFiles();
+        return true;
     case WM_DESTROY:
         CloseHelpViewers(m_hWnd, m_helpPath);
         return false;
@@ -352,7 +377,13 @@ void CSwitchboardDlg::OnReadSettingsFile() {
         return;
     }
     std::wstring path;
-    if (!AskSettingsFileName(m_hWnd, false, path)) {
+    if (AskSettingsFileName(m_hWnd, false, path)) {
+        ReadSettingsFileFrom(path, false);
+    }
+}
+
+void CSwitchboardDlg::ReadSettingsFileFrom(const std::wstring& path, bool askDiscard) {
+    if (askDiscard && !ConfirmDiscardBeforeRead()) {
         return;
     }
     if (const std::optional<SettingsBlock> block = ReadSettingsFile(path)) {
@@ -360,6 +391,52 @@ void CSwitchboardDlg::OnReadSettingsFile() {
     } else {
         ShowMessage(m_hWnd, L"このファイルは設定ファイルではありません。",
                     MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+void CSwitchboardDlg::OnDropFiles(HDROP drop) {
+    // Of several files the first only; none while a dialog of the program is open.
+    std::wstring path;
+    if (m_initialized && IsWindowEnabled(m_hWnd)) {
+        const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+        path.resize(length + 1);
+        path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
+    }
+    DragFinish(drop);
+    if (!path.empty()) {
+        ReadSettingsFileFrom(path, true);
+    }
+}
+
+bool CSwitchboardDlg::OnCopyData(const COPYDATASTRUCT& data) {
+    if (data.dwData != kOpenFileTag || !data.lpData || data.cbData % sizeof(wchar_t) != 0 ||
+        data.cbData > (kMaxPathChars + 1) * sizeof(wchar_t)) {
+        return false;
+    }
+    std::wstring path(static_cast<const wchar_t*>(data.lpData), data.cbData / sizeof(wchar_t));
+    path.resize(std::min(path.size(), path.find(L'\0')));
+    if (path.empty()) {
+        return false;
+    }
+    // Read from the timer, not inside the sender's SendMessage.
+    m_pendingReads.push_back({path, true});
+    SetTimer(m_hWnd, kReadPendingTimer, kReadPendingMs, nullptr);
+    return true;
+}
+
+void CSwitchboardDlg::ReadPendingFiles() {
+    if (!m_initialized || !IsWindowEnabled(m_hWnd)) {
+        return; // the timer comes again once the dialog in front has closed
+    }
+    KillTimer(m_hWnd, kReadPendingTimer);
+    if (m_pendingReads.empty()) {
+        return;
+    }
+    const PendingRead next = m_pendingReads.front();
+    m_pendingReads.pop_front();
+    ReadSettingsFileFrom(next.path, next.askDiscard);
+    if (!m_pendingReads.empty()) {
+        SetTimer(m_hWnd, kReadPendingTimer, kReadPendingMs, nullptr);
     }
 }
 

@@ -18,8 +18,10 @@
 #include "printer/PrinterSelectDlg.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <array>
+#include <deque>
 #include <string>
 
 class CSwitchboardDlg : public CDialog, public CCommandFlow {
@@ -33,6 +35,13 @@ public:
 
     // Brings tab `index` (0..6, tab order) and its page to the front.
     void SelectPage(int index) override;
+
+    // WM_COPYDATA with this tag in dwData hands the running window a settings
+    // file to read: its absolute path in UTF-16, with or without a terminator.
+    static constexpr ULONG_PTR kOpenFileTag = 0x4B565346; // "KVSF"
+    // A settings file to read once the window has started, without the
+    // discard question.
+    void ReadAtStart(const std::wstring& path) { m_pendingReads.push_back({path, false}); }
 
 protected:
     bool OnInitDialog() override;
@@ -60,6 +69,16 @@ protected:
 private:
     // Commands whose work lives with the settings file, the printer and the help.
     void OnReadSettingsFile();
+    // Reads a settings file into the pages, or says that it is none. With
+    // `askDiscard` the read command's discard question comes first.
+    void ReadSettingsFileFrom(const std::wstring& path, bool askDiscard);
+    // A file dropped on the window or handed over by a second start.
+    void OnDropFiles(HDROP drop);
+    bool OnCopyData(const COPYDATASTRUCT& data);
+    // Reads the files handed over, one at a time, once the window has started
+    // and no dialog of the program is open. Called by a timer that runs while
+    // files wait: a message posted while a dialog closes can be lost.
+    void ReadPendingFiles();
     // True when the settings file was written.
     bool OnWriteSettingsFile();
     // True when the block was sent.
@@ -91,6 +110,11 @@ private:
     std::wstring m_helpPath; // empty when the path would not fit
     std::wstring m_portName;
     std::wstring m_printerName;
+    struct PendingRead {
+        std::wstring path;
+        bool askDiscard;
+    };
+    std::deque<PendingRead> m_pendingReads;
     CMainToolBar m_toolBar;
     CMainStatusBar m_statusBar;
     HICON m_icon;

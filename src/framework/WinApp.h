@@ -1,7 +1,8 @@
 #pragma once
 // The application object: one per process, created as a static object. The
 // entry point calls Run, which calls InitInstance; when InitInstance returns
-// false the process ends with no message loop of the application's own.
+// false the process ends with no message loop of the application's own, with
+// the exit code that InitInstance set (0 unless it set one).
 
 #include "framework/Wnd.h"
 
@@ -26,10 +27,14 @@ public:
 
     CWnd* m_pMainWnd = nullptr;
 
+protected:
+    void SetExitCode(int code) { m_exitCode = code; }
+
 private:
     static CWinApp* s_current;
     HINSTANCE m_instance = nullptr;
     std::wstring m_appName;
+    int m_exitCode = 0;
 };
 
 // Full path of the program's executable.

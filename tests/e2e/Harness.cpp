@@ -1,6 +1,7 @@
 #include "Harness.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -380,11 +381,17 @@ bool Program::Launch() {
         return false;
     const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
     std::wstring commandLine = L"\"" + path + L"\"";
+    if (!arguments_.empty())
+        commandLine += L" " + arguments_;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
+    if (standardError_) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdError = standardError_;
+    }
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info))
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr,
+                        standardError_ ? TRUE : FALSE, 0, nullptr, folder.c_str(), &startup, &info))
         return false;
     CloseHandle(info.hThread);
     process_ = info.hProcess;
@@ -430,6 +437,29 @@ void Program::End() {
     process_ = nullptr;
     processId_ = 0;
     window_ = nullptr;
+}
+
+void Program::DropFiles(const std::vector<std::wstring>& paths) {
+    std::vector<wchar_t> names;
+    for (const std::wstring& path : paths) {
+        names.insert(names.end(), path.begin(), path.end());
+        names.push_back(L'\0');
+    }
+    names.push_back(L'\0');
+    DROPFILES header{sizeof(DROPFILES), {10, 10}, FALSE, TRUE};
+    const size_t size = sizeof(header) + names.size() * sizeof(wchar_t);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId_);
+    if (!process)
+        return;
+    auto* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (remote) {
+        WriteProcessMemory(process, remote, &header, sizeof(header), nullptr);
+        WriteProcessMemory(process, remote + sizeof(header), names.data(),
+                           names.size() * sizeof(wchar_t), nullptr);
+        PostMessageW(window_, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+    }
+    CloseHandle(process);
 }
 
 bool Program::HasExited() const {

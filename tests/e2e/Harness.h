@@ -94,6 +94,10 @@ public:
 
     // Runs another copy of the program (a Windows path) instead of KVSWBD_EXE.
     void UsePath(const std::wstring& path) { path_ = path; }
+    // Arguments after the program's path, as a command line gives them.
+    void SetArguments(const std::wstring& arguments) { arguments_ = arguments; }
+    // Hands the program this inheritable handle as its standard error.
+    void SetStandardError(HANDLE file) { standardError_ = file; }
     // Starts the process only.
     bool Launch();
     // Starts the process, waits for its main window and brings it to the front.
@@ -149,6 +153,9 @@ public:
     void ClickToolbarButton(int id);
     void Command(int id);               // WM_COMMAND as a menu choice sends it
     void SystemCommand(WPARAM command); // as the title bar buttons send it
+    // Drops files on the main window as the shell does: a DROPFILES block in the program's
+    // memory (which the program's DragFinish may not free), posted with WM_DROPFILES.
+    void DropFiles(const std::vector<std::wstring>& paths);
 
     // Waits until the program has handled what it was sent.
     void Settle() const;
@@ -157,6 +164,8 @@ private:
     void EnsureProgramInFront();
 
     std::wstring path_;
+    std::wstring arguments_;
+    HANDLE standardError_ = nullptr;
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
     DWORD exitCode_ = 0;

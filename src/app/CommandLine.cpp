@@ -1,0 +1,170 @@
+#include "app/CommandLine.h"
+
+#include <algorithm>
+
+namespace {
+
+struct OptionSpec {
+    const wchar_t* name; // lower case, without '/'
+    bool repeatable;
+};
+
+struct CommandSpec {
+    Command command;
+    const wchar_t* name; // the switch that selects it, lower case; null for the window
+    // What each operand is, for the message when it is missing; the command
+    // takes exactly these operands.
+    std::vector<const wchar_t*> operands;
+    std::vector<OptionSpec> options; // each takes one value
+    std::vector<const wchar_t*> usage;
+};
+
+const std::vector<CommandSpec>& Commands() {
+    static const std::vector<CommandSpec> commands = {
+        {Command::OpenWindow,
+         nullptr,
+         {},
+         {},
+         {L"  kvswbd.exe [設定ファイル]",
+          L"    ウィンドウを開きます。設定ファイルを指定すると、それを読み込みます。"}},
+        {Command::Send,
+         L"send",
+         {L"設定ファイル"},
+         {{L"printer", true}},
+         {L"  kvswbd.exe /send 設定ファイル [/printer プリンタ名]...",
+          L"    ウィンドウを開かずに、設定ファイルの設定値をプリンタへ送信します。",
+          L"    /printer "
+          L"を省略すると、使用可能なプリンタが１台だけのとき、そのプリンタへ送信します。",
+          L"    終了コード: 0 送信完了、2 引数の誤り、3 設定ファイルではない、",
+          L"      4 送信先のプリンタがない、5 接続先がFILE、6 送信に失敗したプリンタがある"}},
+        {Command::ShowUsage, L"?", {}, {}, {L"  kvswbd.exe /?", L"    この使い方を表示します。"}},
+    };
+    return commands;
+}
+
+bool IsSwitch(const std::wstring& arg) {
+    return arg.size() > 1 && (arg[0] == L'/' || arg[0] == L'-');
+}
+
+std::wstring SwitchName(const std::wstring& arg) {
+    std::wstring name = arg.substr(1);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c - L'A' + L'a') : c; });
+    return name;
+}
+
+const CommandSpec* FindCommand(const std::wstring& name) {
+    for (const CommandSpec& spec : Commands()) {
+        if (spec.name && name == spec.name) {
+            return &spec;
+        }
+    }
+    return nullptr;
+}
+
+const OptionSpec* FindOption(const CommandSpec& spec, const std::wstring& name) {
+    for (const OptionSpec& option : spec.options) {
+        if (name == option.name) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+bool IsAnyOption(const std::wstring& name) {
+    return std::any_of(Commands().begin(), Commands().end(),
+                       [&](const CommandSpec& spec) { return FindOption(spec, name) != nullptr; });
+}
+
+ParsedCommandLine Failure(const std::wstring& error) {
+    ParsedCommandLine result;
+    result.command = Command::UsageError;
+    result.error = error;
+    return result;
+}
+
+} // namespace
+
+std::vector<std::wstring> ParsedCommandLine::Values(const std::wstring& option) const {
+    std::vector<std::wstring> values;
+    for (const auto& [name, value] : options) {
+        if (name == option) {
+            values.push_back(value);
+        }
+    }
+    return values;
+}
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
+    ParsedCommandLine result;
+    const CommandSpec* command = nullptr;
+    std::wstring commandArg;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::wstring& arg = args[i];
+        if (!IsSwitch(arg)) {
+            result.operands.push_back(arg);
+            continue;
+        }
+        const std::wstring name = SwitchName(arg);
+        if (name == L"?") {
+            result = {};
+            result.command = Command::ShowUsage;
+            return result; // whatever else is given
+        }
+        if (const CommandSpec* spec = FindCommand(name)) {
+            if (command) {
+                return Failure(commandArg + L" と " + arg + L" は一緒に指定できません。");
+            }
+            command = spec;
+            commandArg = arg;
+        } else if (IsAnyOption(name)) {
+            if (i + 1 == args.size()) {
+                return Failure(arg + L" の後に値がありません。");
+            }
+            result.options.emplace_back(name, args[++i]);
+        } else {
+            return Failure(L"不明なスイッチです: " + arg);
+        }
+    }
+
+    if (!command) {
+        command = &Commands().front();
+        // A path with spaces given without quotes arrives in pieces.
+        if (result.operands.size() > 1) {
+            std::wstring path = result.operands.front();
+            for (std::size_t i = 1; i < result.operands.size(); ++i) {
+                path += L" " + result.operands[i];
+            }
+            result.operands = {path};
+        }
+    }
+    for (std::size_t i = 0; i < result.options.size(); ++i) {
+        const std::wstring& name = result.options[i].first;
+        const OptionSpec* option = FindOption(*command, name);
+        if (!option) {
+            return Failure(L"/" + name + L" はここでは指定できません。");
+        }
+        if (!option->repeatable && result.Values(name).size() > 1) {
+            return Failure(L"/" + name + L" は一度だけ指定できます。");
+        }
+    }
+    const std::size_t wanted =
+        command->command == Command::OpenWindow ? result.operands.size() : command->operands.size();
+    if (result.operands.size() < wanted) {
+        return Failure(std::wstring(command->operands[result.operands.size()]) +
+                       L"が指定されていません。");
+    }
+    if (result.operands.size() > wanted) {
+        return Failure(L"余分な引数があります: " + result.operands[wanted]);
+    }
+    result.command = command->command;
+    return result;
+}
+
+std::vector<std::wstring> UsageLines() {
+    std::vector<std::wstring> lines{L"使い方:"};
+    for (const CommandSpec& spec : Commands()) {
+        lines.insert(lines.end(), spec.usage.begin(), spec.usage.end());
+    }
+    return lines;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// What the program is asked to do on its command line. The arguments come
+// in already split (CommandLineToArgvW), without the program's own name.
+// A switch starts with '/' or '-' and is compared without regard to case;
+// an option switch takes the next argument as its value; every other
+// argument is an operand. Portable.
+//
+// A command that shows no window is one row of the table in CommandLine.cpp:
+// its switch, its operands, its options and its lines of the usage text.
+
+#include <string>
+#include <vector>
+
+enum class Command {
+    OpenWindow, // no command switch: the main window, with a settings file to read when given
+    ShowUsage,  // /?
+    Send,       // /send PATH [/printer NAME]...
+    UsageError, // the arguments fit no command; `error` says why
+};
+
+// Exit codes of the commands that show no window.
+constexpr int kExitOk = 0;
+constexpr int kExitUsage = 2;           // unknown switch, missing or extra argument
+constexpr int kExitNotSettingsFile = 3; // the file is missing, unreadable or not a settings file
+constexpr int kExitNoPrinter = 4;       // no printer to send to
+constexpr int kExitFilePort = 5;        // a printer to send to is on "FILE:"
+constexpr int kExitSendFailed = 6;      // at least one printer did not take its job
+
+struct ParsedCommandLine {
+    Command command = Command::OpenWindow;
+    std::vector<std::wstring> operands;
+    // The option switches given, in order: name in lower case without its
+    // '/' or '-', and the value.
+    std::vector<std::pair<std::wstring, std::wstring>> options;
+    std::wstring error; // UsageError only: one line for the user
+
+    // The values of one option (name in lower case), in order.
+    std::vector<std::wstring> Values(const std::wstring& option) const;
+};
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args);
+
+// The usage text that /? prints, one line per element.
+std::vector<std::wstring> UsageLines();

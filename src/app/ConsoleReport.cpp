@@ -1,0 +1,51 @@
+#include "app/ConsoleReport.h"
+
+#include <windows.h>
+
+namespace {
+
+struct Outputs {
+    HANDLE console = INVALID_HANDLE_VALUE;
+    HANDLE redirected = nullptr;
+
+    Outputs() {
+        // Asked before attaching: a console handle is not a redirection.
+        HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+        if (error && error != INVALID_HANDLE_VALUE) {
+            const DWORD type = GetFileType(error);
+            if (type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE) {
+                redirected = error;
+            }
+        }
+        if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+            console =
+                CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        }
+    }
+};
+
+void WriteUtf8(HANDLE file, const std::wstring& text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
+                        length, nullptr, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+} // namespace
+
+void ReportLine(const std::wstring& line) {
+    static const Outputs outputs;
+    const std::wstring text = line + L"\r\n";
+    if (outputs.console != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteConsoleW(outputs.console, text.data(), static_cast<DWORD>(text.size()), &written,
+                      nullptr);
+    }
+    if (outputs.redirected) {
+        WriteUtf8(outputs.redirected, text);
+    }
+}

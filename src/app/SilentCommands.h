@@ -1,0 +1,10 @@
+#pragma once
+// The commands of the command line that show no window: the usage text, a
+// usage error and the send. Each reports through ReportLine and gives the
+// process's exit code; none takes the instance mutex or touches a running
+// window.
+
+#include "app/CommandLine.h"
+
+bool IsSilentCommand(Command command);
+int RunSilentCommand(const ParsedCommandLine& commandLine);

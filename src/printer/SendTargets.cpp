@@ -1,0 +1,66 @@
+#include "printer/SendTargets.h"
+
+#include "app/CommandLine.h"
+
+#include <algorithm>
+
+namespace {
+
+std::wstring PrinterLine(const std::wstring& printer, const wchar_t* text) {
+    return printer + L": " + text;
+}
+
+} // namespace
+
+SendTargets ChooseSendTargets(const std::vector<PrinterRow>& listed,
+                              const std::vector<std::wstring>& requested) {
+    SendTargets result;
+    if (listed.empty()) {
+        result.exitCode = kExitNoPrinter;
+        result.lines.push_back(L"使用可能なプリンタがありませんでした。"
+                               L"プリンタドライバを確認してからやり直してください。");
+        return result;
+    }
+    std::vector<std::wstring> names = requested;
+    if (names.empty()) {
+        if (listed.size() > 1) {
+            result.exitCode = kExitNoPrinter;
+            result.lines.push_back(
+                L"使用可能なプリンタが複数あります。/printer で送信先を指定してください。");
+            return result;
+        }
+        names.push_back(listed.front().name);
+    }
+    bool notListed = false;
+    bool filePort = false;
+    for (const std::wstring& name : names) {
+        if (std::find(result.names.begin(), result.names.end(), name) != result.names.end()) {
+            continue;
+        }
+        const auto row = std::find_if(listed.begin(), listed.end(),
+                                      [&](const PrinterRow& r) { return r.name == name; });
+        if (row == listed.end()) {
+            notListed = true;
+            result.lines.push_back(PrinterLine(name, L"使用可能なプリンタの中に見つかりません。"));
+        } else if (IsFilePort(row->port)) {
+            filePort = true;
+            result.lines.push_back(
+                PrinterLine(name, L"接続先がFILEのため設定値を送信できません。"));
+        }
+        result.names.push_back(name);
+    }
+    if (notListed || filePort) {
+        result.exitCode = notListed ? kExitNoPrinter : kExitFilePort;
+        result.names.clear();
+    }
+    return result;
+}
+
+std::wstring SentLine(const std::wstring& printer) {
+    return PrinterLine(printer, L"プリンタに設定値を送信しました。");
+}
+
+std::wstring SendFailedLine(const std::wstring& printer) {
+    return PrinterLine(printer, L"指定されたプリンタは、現在接続されていないか、"
+                                L"プリンタ使用権の制限により使用できません。");
+}

@@ -1,0 +1,129 @@
+#include "app/CommandLine.h"
+#include "printer/SendTargets.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Args = std::vector<std::wstring>;
+
+struct ParseCase {
+    Args args;
+    Command command;
+    Args operands;
+    Args printers;
+    std::wstring error;
+};
+
+const ParseCase kParseCases[] = {
+    {{}, Command::OpenWindow, {}, {}, L""},
+    {{L"C:\\設定\\事務所 1.dat"}, Command::OpenWindow, {L"C:\\設定\\事務所 1.dat"}, {}, L""},
+    // A path with spaces given without quotes.
+    {{L"C:\\My", L"Settings\\a.dat"}, Command::OpenWindow, {L"C:\\My Settings\\a.dat"}, {}, L""},
+    {{L"/send", L"a.dat"}, Command::Send, {L"a.dat"}, {}, L""},
+    {{L"-SEND", L"a.dat", L"/Printer", L"P 1", L"-printer", L"/P2"},
+     Command::Send,
+     {L"a.dat"},
+     {L"P 1", L"/P2"},
+     L""},
+    {{L"/printer", L"P", L"/send", L"a.dat"}, Command::Send, {L"a.dat"}, {L"P"}, L""},
+    {{L"/?"}, Command::ShowUsage, {}, {}, L""},
+    {{L"/send", L"-?", L"/bogus"}, Command::ShowUsage, {}, {}, L""},
+    {{L"/send"}, Command::UsageError, {}, {}, L"設定ファイルが指定されていません。"},
+    {{L"/send", L"a.dat", L"b.dat"}, Command::UsageError, {}, {}, L"余分な引数があります: b.dat"},
+    {{L"/send", L"a.dat", L"/printer"},
+     Command::UsageError,
+     {},
+     {},
+     L"/printer の後に値がありません。"},
+    {{L"/sned", L"a.dat"}, Command::UsageError, {}, {}, L"不明なスイッチです: /sned"},
+    {{L"a.dat", L"/printer", L"P"},
+     Command::UsageError,
+     {},
+     {},
+     L"/printer はここでは指定できません。"},
+    {{L"/send", L"a.dat", L"-Send"},
+     Command::UsageError,
+     {},
+     {},
+     L"/send と -Send は一緒に指定できません。"},
+};
+
+TEST(CommandLine, ParsesEachForm) {
+    for (const ParseCase& c : kParseCases) {
+        const ParsedCommandLine parsed = ParseCommandLine(c.args);
+        SCOPED_TRACE(testing::PrintToString(c.args.empty() ? std::wstring() : c.args.front()));
+        EXPECT_EQ(parsed.command, c.command);
+        EXPECT_EQ(parsed.error, c.error);
+        if (c.command != Command::UsageError) {
+            EXPECT_EQ(parsed.operands, c.operands);
+            EXPECT_EQ(parsed.Values(L"printer"), c.printers);
+        }
+    }
+}
+
+TEST(CommandLine, UsageNamesEveryCommand) {
+    std::wstring usage;
+    for (const std::wstring& line : UsageLines()) {
+        usage += line + L"\n";
+    }
+    EXPECT_NE(usage.find(L"kvswbd.exe /send 設定ファイル [/printer プリンタ名]..."),
+              std::wstring::npos);
+    EXPECT_NE(usage.find(L"kvswbd.exe /?"), std::wstring::npos);
+    EXPECT_NE(usage.find(L"kvswbd.exe [設定ファイル]"), std::wstring::npos);
+}
+
+const PrinterRow kA{L"A", L"LPT1:"};
+const PrinterRow kB{L"B", L"LPT2:"};
+const PrinterRow kFile{L"F", L"FILE:"};
+const PrinterRow kNet{L"N", L"\\\\server"};
+
+struct TargetCase {
+    std::vector<PrinterRow> listed;
+    Args requested;
+    int exitCode;
+    Args names;
+    Args lines;
+};
+
+const TargetCase kTargetCases[] = {
+    {{kA}, {}, 0, {L"A"}, {}},
+    {{kA, kB, kNet}, {L"B", L"N", L"B"}, 0, {L"B", L"N"}, {}},
+    {{},
+     {},
+     4,
+     {},
+     {L"使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。"}},
+    {{},
+     {L"A"},
+     4,
+     {},
+     {L"使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。"}},
+    {{kA, kB},
+     {},
+     4,
+     {},
+     {L"使用可能なプリンタが複数あります。/printer で送信先を指定してください。"}},
+    {{kA}, {L"a"}, 4, {}, {L"a: 使用可能なプリンタの中に見つかりません。"}},
+    {{kFile}, {}, 5, {}, {L"F: 接続先がFILEのため設定値を送信できません。"}},
+    {{kA, kFile}, {L"A", L"F"}, 5, {}, {L"F: 接続先がFILEのため設定値を送信できません。"}},
+    // Every problem is told; a missing printer outweighs a "FILE:" port.
+    {{kA, kFile},
+     {L"F", L"X"},
+     4,
+     {},
+     {L"F: 接続先がFILEのため設定値を送信できません。",
+      L"X: 使用可能なプリンタの中に見つかりません。"}},
+};
+
+TEST(SendTargets, ChoosesNamedOrOnlyPrinter) {
+    for (const TargetCase& c : kTargetCases) {
+        const SendTargets targets = ChooseSendTargets(c.listed, c.requested);
+        SCOPED_TRACE(c.lines.empty() ? std::string("ok") : testing::PrintToString(c.lines.front()));
+        EXPECT_EQ(targets.exitCode, c.exitCode);
+        EXPECT_EQ(targets.names, c.names);
+        EXPECT_EQ(targets.lines, c.lines);
+    }
+}
+
+} // namespace
