@@ -94,19 +94,6 @@ TEST(Digit, CodeOnlyForDigitsPlainReadForAnything) {
     EXPECT_EQ(ReadDigitCode(block, 60), std::nullopt);
 }
 
-TEST(SignedHex, EncodesTwosComplementPairs) {
-    const struct {
-        int value;
-        const char* text;
-    } cases[] = {{-6, "FA"}, {-5, "FB"}, {-1, "FF"}, {0, "00"}, {3, "03"}, {5, "05"}};
-    SettingsBlock block = FactoryBlock();
-    for (const auto& c : cases) {
-        WriteSignedHex(block, 67, c.value);
-        EXPECT_EQ(Pair(block, 67), c.text);
-        EXPECT_EQ(ReadSignedHex(block, 67), c.value) << c.text;
-    }
-}
-
 TEST(SignedHex, OtherFirstCharactersLeaveTheFieldUnreadAndWritesStayHex) {
     SettingsBlock block = FactoryBlock();
     for (const char* text : {"10", "f0", "A5", ",0", "\0\0"}) {

@@ -1,7 +1,8 @@
 // All seven pages' values and the four form records against the hand-written
 // golden block: storing them gives exactly its bytes, loading it gives them
 // back. A field written at its neighbour's place fails here even where the
-// layout constants and the code agree with each other.
+// layout constants and the code agree with each other. Then every entry of
+// every list, both ways, against the codes of the field table.
 
 #include "GoldenBlock.h"
 
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -167,5 +169,129 @@ TEST(GoldenBlock, LoadsAsThePageValuesAndStoresBackUnchanged) {
     values.Store(block);
     EXPECT_EQ(Differences(block, GoldenBlock()), "");
 }
+
+// A field shown by a list or a radio group, and the page value that shows it.
+template <class Value> struct ListField {
+    std::size_t offset;
+    std::size_t length;
+    Value& (*value)(PageValues&);
+};
+template <class Value> struct Entry {
+    const char* code; // the field's bytes
+    Value shown;      // the list entry, or the index of the radio button
+};
+
+std::wstring Unlike(const std::wstring&) {
+    return L"?";
+}
+int Unlike(int) {
+    return 9;
+}
+
+// Each entry loads from its code and stores as its code, in every field that
+// uses the list. Loading starts from another value, storing from a field that
+// holds no code, so a field that is skipped either way fails.
+template <class Value>
+void ExpectEveryEntryBothWays(std::initializer_list<ListField<Value>> fields,
+                              std::initializer_list<Entry<Value>> entries) {
+    for (const ListField<Value>& field : fields) {
+        for (const Entry<Value>& entry : entries) {
+            SettingsBlock coded = FactoryBlock();
+            std::copy_n(entry.code, field.length, coded.bytes.begin() + field.offset);
+            PageValues values;
+            values.Load(FactoryBlock());
+            field.value(values) = Unlike(entry.shown);
+            values.Load(coded);
+            EXPECT_EQ(field.value(values), entry.shown)
+                << "offset " << field.offset << " loads " << entry.code;
+
+            SettingsBlock stored = FactoryBlock();
+            std::fill_n(stored.bytes.begin() + field.offset, field.length, 'Z');
+            values.Store(stored);
+            EXPECT_EQ(Differences(stored, coded), "")
+                << "offset " << field.offset << " stores " << entry.code;
+        }
+    }
+}
+
+// The value accessors of the table below.
+#define VALUE(type, member) [](PageValues& v) -> type& { return v.member; }
+
+TEST(ListEntries, EveryEntryOfEveryListLoadsAndStoresItsCode) {
+    using Text = std::wstring;
+    ExpectEveryEntryBothWays<Text>({{4, 1, VALUE(Text, msw1.m_countryText)}},
+                                   {{"\0", L"日本"},
+                                    {"\x02", L"アメリカ"},
+                                    {"\x03", L"イギリス"},
+                                    {"\x04", L"ドイツ"},
+                                    {"\x05", L"スウェーデン"}});
+    ExpectEveryEntryBothWays<Text>(
+        {{16, 1, VALUE(Text, param.m_font1Text)}, {18, 1, VALUE(Text, param.m_font2Text)}},
+        {{"0", L"標準"},
+         {"1", L"イタリック"},
+         {"2", L"クーリエ"},
+         {"3", L"ゴシック"},
+         {"4", L"OCR-B"}});
+    ExpectEveryEntryBothWays<Text>(
+        {{20, 1, VALUE(Text, param.m_kanjiTableText)}},
+        {{"0", L"JIS1978年版"}, {"1", L"JIS1983年版"}, {"2", L"JIS1990年版"}});
+    ExpectEveryEntryBothWays<Text>({{62, 1, VALUE(Text, select.m_reduceText)}},
+                                   {{"0", L"縮小なし"},
+                                    {"1", L"２／３縮小（左基準）"},
+                                    {"3", L"２／３縮小（中央基準）"},
+                                    {"5", L"４／５縮小（左基準）"},
+                                    {"7", L"４／５縮小（中央基準）"}});
+    ExpectEveryEntryBothWays<Text>(
+        {{64, 2, VALUE(Text, select.m_thicknessText)}},
+        {{"00", L"オート"}, {"01", L"1"}, {"02", L"2"}, {"03", L"3"}, {"04", L"4"}, {"05", L"5"}});
+    ExpectEveryEntryBothWays<Text>({{67, 2, VALUE(Text, select.m_pressureText)}}, {{"FA", L"-6"},
+                                                                                   {"FB", L"-5"},
+                                                                                   {"FC", L"-4"},
+                                                                                   {"FD", L"-3"},
+                                                                                   {"FE", L"-2"},
+                                                                                   {"FF", L"-1"},
+                                                                                   {"00", L"0"},
+                                                                                   {"01", L"+1"},
+                                                                                   {"02", L"+2"},
+                                                                                   {"03", L"+3"}});
+    ExpectEveryEntryBothWays<Text>({{170, 2, VALUE(Text, param2.m_retryTimeText)}},
+                                   {{"00", L"０秒"},
+                                    {"01", L"５秒"},
+                                    {"02", L"１０秒"},
+                                    {"03", L"６０秒"},
+                                    {"04", L"１８０秒"},
+                                    {"05", L"３００秒"},
+                                    {"06", L"８１０秒"},
+                                    {"07", L"再実行なし"}});
+    ExpectEveryEntryBothWays<Text>({{165, 2, VALUE(Text, param2.m_autoReturnText)}},
+                                   {{"00", L"自動戻り無し"}, {"08", L"８秒"}, {"15", L"１５秒"}});
+    ExpectEveryEntryBothWays<Text>({{173, 2, VALUE(Text, param2.m_lfPitchFrontTractorText)},
+                                    {176, 2, VALUE(Text, param2.m_lfPitchRearTractorText)},
+                                    {179, 2, VALUE(Text, param2.m_lfPitchSheetGuideText)},
+                                    {182, 2, VALUE(Text, param2.m_lfPitchSheetFeederText)}},
+                                   {{"FB", L"-5"},
+                                    {"FC", L"-4"},
+                                    {"FD", L"-3"},
+                                    {"FE", L"-2"},
+                                    {"FF", L"-1"},
+                                    {"00", L"0"},
+                                    {"01", L"+1"},
+                                    {"02", L"+2"},
+                                    {"03", L"+3"},
+                                    {"04", L"+4"},
+                                    {"05", L"+5"}});
+    ExpectEveryEntryBothWays<Text>(
+        {{70, 1, VALUE(Text, select.m_formText)}},
+        {{"0", L"書式０"}, {"1", L"書式１"}, {"2", L"書式２"}, {"3", L"書式３"}});
+    // Radio groups: the index of the checked button.
+    ExpectEveryEntryBothWays<int>({{58, 1, VALUE(int, select.m_hopperIndex)}},
+                                  {{"1", 0}, {"2", 1}});
+    ExpectEveryEntryBothWays<int>({{60, 1, VALUE(int, select.m_typefaceIndex)},
+                                   {22, 1, VALUE(int, param.m_postcardIndex)},
+                                   {24, 1, VALUE(int, param.m_setPositionIndex)}},
+                                  {{"0", 0}, {"1", 1}});
+}
+
+#undef VALUE
 
 } // namespace

@@ -124,24 +124,6 @@ TEST(Param2Values, FactoryBlockShowsTheFactoryValuesAndStoresBackUnchanged) {
     EXPECT_EQ(ChangedBytes(filled, Filled()), 13);
 }
 
-TEST(Param2Values, SignedTextsAsTheListsShowThem) {
-    SettingsBlock block = FactoryBlock();
-    Put(block, layout::lfPitchSheetGuide, "FB");
-    Put(block, layout::lfPitchSheetFeeder, "00");
-    Put(block, layout::lfPitchFrontTractor, "04");
-    Param2Values values;
-    values.LoadFields(block);
-    EXPECT_EQ(values.m_lfPitchSheetGuideText, L"-5");
-    EXPECT_EQ(values.m_lfPitchSheetFeederText, L"0");
-    EXPECT_EQ(values.m_lfPitchFrontTractorText, L"+4");
-
-    values.m_lfPitchRearTractorText = L""; // no selection
-    values.StoreFields(block);
-    EXPECT_EQ(Get(block, layout::lfPitchSheetGuide), "FB");
-    EXPECT_EQ(Get(block, layout::lfPitchFrontTractor), "04");
-    EXPECT_EQ(Get(block, layout::lfPitchRearTractor), "00");
-}
-
 TEST(Param2Values, UnlistedCodesAndUndecodablePitchesLeaveTheTextsAsTheyWere) {
     Param2Values values;
     values.m_autoReturnText = L"１５秒";
@@ -169,9 +151,11 @@ TEST(Param2Values, UnmatchedTextsStoreTheFactoryCodes) {
     Param2Values values;
     values.m_autoReturnText = L"１０秒";
     values.m_retryTimeText = L"";
-    values.m_feedTimeSeconds = 12; // no single digit: still a digit in the block
+    values.m_feedTimeSeconds = 12;         // no single digit: still a digit in the block
+    values.m_lfPitchRearTractorText = L""; // no selection
     SettingsBlock block = Filled();
     values.StoreFields(block);
+    EXPECT_EQ(Get(block, layout::lfPitchRearTractor), "00");
     EXPECT_EQ(Get(block, layout::autoReturnTime), "08");
     EXPECT_EQ(Get(block, layout::thicknessRetryTime), "02");
     EXPECT_EQ(Get(block, layout::sheetGuideFeedTime), "9");
