@@ -236,6 +236,10 @@ bool CSwitchboardDlg::OnNotify(NMHDR& header, LRESULT& result) {
 }
 
 bool CSwitchboardDlg::PreTranslateMessage(MSG& msg) {
+    // Other windows on this thread, such as the help viewer, keep their keys.
+    if (msg.hwnd != m_hWnd && !IsChild(m_hWnd, msg.hwnd)) {
+        return CDialog::PreTranslateMessage(msg);
+    }
     if (s_accelerators && TranslateAcceleratorW(m_hWnd, s_accelerators, &msg)) {
         return true;
     }
@@ -243,8 +247,7 @@ bool CSwitchboardDlg::PreTranslateMessage(MSG& msg) {
     // swallow every Alt key combination, so the window does not wait for the
     // key to come back to it unhandled.
     constexpr LPARAM kAltDown = 1 << 29;
-    if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4 && (msg.lParam & kAltDown) &&
-        (msg.hwnd == m_hWnd || IsChild(m_hWnd, msg.hwnd))) {
+    if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4 && (msg.lParam & kAltDown)) {
         Send(WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
     }

@@ -51,6 +51,14 @@ TEST_F(HelpAboutTest, F1OpensTheHelpViewerBesideTheProgram) {
         return viewer != nullptr;
     }));
     EXPECT_NE(ClassOf(viewer), kDialogClass) << "a message instead of the viewer";
+
+    // The viewer runs on the program's thread; the main window's keys stay out of it.
+    ASSERT_TRUE(app.Activate(viewer));
+    for (const Key& key : {Ctrl('I'), Ctrl('4'), Ctrl('W'), Ctrl('C')}) {
+        app.Press(key);
+        EXPECT_TRUE(app.NoMessageBoxWithin(300ms)) << key.vk;
+        EXPECT_EQ(app.SelectedTab(), 0) << key.vk;
+    }
 }
 
 TEST(HelpMissingTest, WithoutAHelpFileF1DoesNothing) {
