@@ -1,5 +1,7 @@
 #include "app/HelpViewer.h"
 
+#include "framework/WinApp.h"
+
 namespace {
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
@@ -13,7 +15,12 @@ HtmlHelpFunction LoadHtmlHelp() {
     static bool tried = false;
     if (!tried) {
         tried = true;
-        if (HMODULE control = LoadLibraryW(L"hhctrl.ocx")) {
+        // From the system folder only: a file of that name beside the program
+        // (a downloads folder) must never be loaded. Its own dependencies are
+        // looked for beside it, in the system folder, too.
+        const std::wstring path = SystemFolder() + L"\\hhctrl.ocx";
+        if (HMODULE control =
+                LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH)) {
             // Through the generic function pointer type, which converts to
             // any other without a warning about the signature.
             using Generic = void (*)();

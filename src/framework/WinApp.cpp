@@ -48,6 +48,12 @@ std::wstring ExecutablePath() {
     return path;
 }
 
+std::wstring SystemFolder() {
+    std::wstring folder(GetSystemDirectoryW(nullptr, 0), L'\0');
+    folder.resize(GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size())));
+    return folder;
+}
+
 OSVERSIONINFOW WindowsVersion() {
     OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof(version);

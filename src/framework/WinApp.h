@@ -39,6 +39,9 @@ private:
 
 // Full path of the program's executable.
 std::wstring ExecutablePath();
+// The system folder, without a closing backslash: where system libraries are
+// loaded from by full path.
+std::wstring SystemFolder();
 // The version of Windows as the system reports it (platform, major, minor).
 OSVERSIONINFOW WindowsVersion();
 

@@ -37,19 +37,26 @@ TEST_F(HelpAboutTest, AboutShowsTheVersionAndClosesWithOk) {
     EXPECT_TRUE(IsWindowEnabled(app.Window()));
 }
 
+// Presses F1 and returns the window it opened, or null.
+HWND PressF1(Program& app) {
+    const std::vector<HWND> before = app.TopLevelWindows();
+    app.Press(VK_F1);
+    HWND opened = nullptr;
+    WaitUntil([&] {
+        for (HWND window : app.TopLevelWindows()) {
+            if (std::find(before.begin(), before.end(), window) == before.end())
+                opened = window;
+        }
+        return opened != nullptr;
+    });
+    return opened;
+}
+
 // Under Wine the HTML help viewer opens its window (its pages stay blank without Wine's
 // HTML engine); a failure to open it would show the missing-file message instead.
 TEST_F(HelpAboutTest, F1OpensTheHelpViewerBesideTheProgram) {
-    const std::vector<HWND> before = app.TopLevelWindows();
-    app.Press(VK_F1);
-    HWND viewer = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        for (HWND window : app.TopLevelWindows()) {
-            if (std::find(before.begin(), before.end(), window) == before.end())
-                viewer = window;
-        }
-        return viewer != nullptr;
-    }));
+    HWND viewer = PressF1(app);
+    ASSERT_TRUE(viewer);
     EXPECT_NE(ClassOf(viewer), kDialogClass) << "a message instead of the viewer";
 
     // The viewer runs on the program's thread; the main window's keys stay out of it.
@@ -77,6 +84,44 @@ TEST(HelpMissingTest, WithoutAHelpFileF1DoesNothing) {
     app.Press(VK_F1);
     EXPECT_TRUE(app.NoMessageBoxWithin(500ms));
     EXPECT_EQ(app.TopLevelWindows(), before);
+    app.End();
+}
+
+// Wine prefers its own help control to a file of that name beside the program; while this
+// object lives, kvswbd.exe takes the file first, as Windows does.
+constexpr wchar_t kOverridesKey[] = L"Software\\Wine\\AppDefaults\\kvswbd.exe\\DllOverrides";
+struct HelpControlFilesFirst {
+    HelpControlFilesFirst() {
+        constexpr wchar_t kOrder[] = L"native,builtin";
+        RegSetKeyValueW(HKEY_CURRENT_USER, kOverridesKey, L"hhctrl.ocx", REG_SZ, kOrder,
+                        sizeof(kOrder));
+    }
+    ~HelpControlFilesFirst() {
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kOverridesKey, L"hhctrl.ocx");
+    }
+};
+
+// A file named like the help control beside the program (a downloads folder) is never
+// loaded: F1 still opens the system's viewer.
+TEST(HelpPlantedControlTest, F1TakesTheHelpControlFromTheSystemFolderOnly) {
+    const std::wstring built = ProgramPath().substr(0, ProgramPath().rfind(L'\\') + 1);
+    const std::wstring folder = WindowsPathOf(TempUnixPath(L"downloads"));
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (const wchar_t* file : {L"kvswbd.exe", L"kvswbd.chm"}) {
+        ASSERT_TRUE(CopyFileW((built + file).c_str(), (folder + L"\\" + file).c_str(), FALSE));
+    }
+    ASSERT_TRUE(CopyFileW((built + L"planted\\hhctrl.ocx").c_str(),
+                          (folder + L"\\hhctrl.ocx").c_str(), FALSE));
+
+    const HelpControlFilesFirst filesFirst;
+    Printers printers;
+    ASSERT_TRUE(printers.Add({kDefaultPrinter}));
+    Program app;
+    app.UsePath(folder + L"\\kvswbd.exe");
+    ASSERT_TRUE(app.Start());
+    HWND viewer = PressF1(app);
+    ASSERT_TRUE(viewer);
+    EXPECT_NE(ClassOf(viewer), kDialogClass) << "the planted control was loaded";
     app.End();
 }
 
