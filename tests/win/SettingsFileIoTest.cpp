@@ -17,6 +17,14 @@ TEST(SettingsFileIo, WriteThenReadRestoresTheBlock) {
     ASSERT_EQ(WriteSettingsFile(path, ChangedBlock()), WriteResult::Written);
     EXPECT_EQ(ReadFileBytes(path).size(), 213u);
     EXPECT_EQ(ReadSettingsFile(path), ChangedBlock());
+
+    // Read while another program (an editor, a sync client) holds it open for writing.
+    HANDLE held =
+        CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(ReadSettingsFile(path), ChangedBlock());
+    CloseHandle(held);
     DeleteFileW(path.c_str());
 }
 
