@@ -1,10 +1,26 @@
 #pragma once
-// The open and save-as dialogs for settings files.
+// The open and save-as dialogs for settings files and for the settings list.
 
 #include <windows.h>
 
 #include <string>
 
-// Asks for a settings file to read (save = false) or to write (save = true),
-// starting in the program's own folder. False when the user cancels.
-bool AskSettingsFileName(HWND owner, bool save, std::wstring& path);
+// A kind of file the dialogs offer: the filter in the dialog's own form
+// (description and pattern, each ending in a zero, and a final zero) and the
+// extension without its dot.
+struct FileKind {
+    const wchar_t* filter;
+    const wchar_t* extension;
+};
+
+extern const FileKind kSettingsFileKind; // "SB設定ファイル (*.dat)", dat
+extern const FileKind kCsvFileKind;      // "CSV ファイル (*.csv)", csv
+
+// Asks for a file to read (save = false) or to write (save = true, with a
+// question before an existing file is replaced), starting in the program's
+// own folder. False when the user cancels.
+bool AskFileName(HWND owner, bool save, const FileKind& kind, std::wstring& path);
+
+inline bool AskSettingsFileName(HWND owner, bool save, std::wstring& path) {
+    return AskFileName(owner, save, kSettingsFileKind, path);
+}

@@ -6,6 +6,7 @@
 #include "app/Messages.h"
 #include "app/SettingsFileDialog.h"
 #include "app/SettingsFileIo.h"
+#include "app/SettingsListDlg.h"
 #include "printer/Spooler.h"
 #include "framework/Text.h"
 #include "framework/WinApp.h"
@@ -28,20 +29,15 @@ constexpr UINT kReadPendingMs = 100;
 constexpr std::size_t kMaxPathChars = 32767;
 
 struct TabInfo {
-    const wchar_t* text;
     int image;
     UINT command;
 };
 
-// Tab order: function selection, parameters 1 and 2, memory switches 1 to 4.
+// Tab order: function selection, parameters 1 and 2, memory switches 1 to 4;
+// the texts are kTabTexts.
 constexpr TabInfo kTabs[CSwitchboardDlg::kPageCount] = {
-    {L"機能選択", 0, ID_PAGE_SELECT},
-    {L"パラメータ設定１", 2, ID_PAGE_PARAM},
-    {L"パラメータ設定２", 2, ID_PAGE_PARAM_2},
-    {L"ＭＳＷ１", 1, ID_PAGE_MSW1},
-    {L"ＭＳＷ２", 1, ID_PAGE_MSW2},
-    {L"ＭＳＷ３", 1, ID_PAGE_MSW3},
-    {L"ＭＳＷ４", 1, ID_PAGE_MSW4},
+    {0, ID_PAGE_SELECT}, {2, ID_PAGE_PARAM}, {2, ID_PAGE_PARAM_2}, {1, ID_PAGE_MSW1},
+    {1, ID_PAGE_MSW2},   {1, ID_PAGE_MSW3},  {1, ID_PAGE_MSW4},
 };
 
 UINT MessageBoxStyle(const PromptInfo& info) {
@@ -138,7 +134,7 @@ void CSwitchboardDlg::CreateTabsAndPages() {
     for (int i = 0; i < kPageCount; ++i) {
         TCITEMW item = {};
         item.mask = TCIF_TEXT | TCIF_IMAGE;
-        item.pszText = const_cast<wchar_t*>(kTabs[i].text);
+        item.pszText = const_cast<wchar_t*>(kTabTexts[i]);
         item.iImage = kTabs[i].image;
         ::SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i),
                        reinterpret_cast<LPARAM>(&item));
@@ -201,6 +197,9 @@ bool CSwitchboardDlg::OnCommand(UINT /*code*/, UINT id, HWND /*control*/) {
     case ID_SELECT_PRINTER:
     case ID_TB_PRINTER:
         OnSelectPrinter();
+        return true;
+    case ID_SETTINGS_LIST:
+        ShowSettingsList();
         return true;
     case ID_FILE_EXIT:
         OnExit();
@@ -500,6 +499,14 @@ bool CSwitchboardDlg::OnSendToPrinter() {
                 MB_OK | MB_ICONEXCLAMATION);
     OnSelectPrinter();
     return false;
+}
+
+void CSwitchboardDlg::ShowSettingsList() {
+    if (!BeginWriteOrSend()) {
+        return;
+    }
+    CSettingsListDlg list(m_blockCurrent, m_blockSent);
+    list.DoModal(m_hWnd);
 }
 
 void CSwitchboardDlg::OnSelectPrinter() {

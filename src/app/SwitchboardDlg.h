@@ -84,6 +84,8 @@ private:
     // True when the block was sent.
     bool OnSendToPrinter();
     void OnSelectPrinter();
+    // Collects the pages as the send command does and shows the settings list.
+    void ShowSettingsList();
     // Chooses the help file once, at start; greys the help item without one.
     void LocateHelpFile();
     void ShowHelp();

@@ -19,6 +19,7 @@
 #define IDD_PRINTER_SELECT 152
 #define IDD_FORM_SETTINGS 182
 #define IDD_PAGE_PARAM_2 183
+#define IDD_SETTINGS_LIST 184
 
 // Icon, menu and accelerator table, bitmaps
 #define IDI_MAIN 128
@@ -63,6 +64,14 @@
 #define ID_PAGE_PARAM_2 32802
 #define ID_DATA_CHECK 32805
 #define ID_HELP_CONTENTS 32806
+#define ID_SETTINGS_LIST 32807
 
 // Controls of the printer selection dialog
 #define IDC_PRINTER_LIST 1069
+
+// Controls of the settings list
+#define IDC_SETLIST_COMPARE 1300
+#define IDC_SETLIST_DIFF_ONLY 1301
+#define IDC_SETLIST_LIST 1302
+#define IDC_SETLIST_SAVE 1303
+#define IDC_SETLIST_SUMMARY 1304

@@ -81,10 +81,18 @@ TEST_F(IconMenuTest, BuildsTheProgramMenuFromItsTemplate) {
     }
     EXPECT_FALSE(CIconMenu::IsDropDown(menu));
 
-    const UINT fileIds[] = {
-        ID_FILE_READ, ID_FILE_WRITE, 0, ID_SEND, ID_FACTORY, 0, ID_SELECT_PRINTER, 0, ID_FILE_EXIT};
-    ASSERT_EQ(GetMenuItemCount(file), 9);
-    for (int i = 0; i < 9; ++i) {
+    const UINT fileIds[] = {ID_FILE_READ,
+                            ID_FILE_WRITE,
+                            0,
+                            ID_SEND,
+                            ID_FACTORY,
+                            ID_SETTINGS_LIST,
+                            0,
+                            ID_SELECT_PRINTER,
+                            0,
+                            ID_FILE_EXIT};
+    ASSERT_EQ(GetMenuItemCount(file), 10);
+    for (int i = 0; i < 10; ++i) {
         const MENUITEMINFOW info = ItemInfo(file, i);
         EXPECT_TRUE(info.fType & MFT_OWNERDRAW) << i;
         EXPECT_EQ((info.fType & MFT_SEPARATOR) != 0, fileIds[i] == 0) << i;
@@ -93,6 +101,7 @@ TEST_F(IconMenuTest, BuildsTheProgramMenuFromItsTemplate) {
     }
     EXPECT_EQ(RecordAt(file, 0).text, L"設定ファイルの読み込み(&O)...\tCtrl+O");
     EXPECT_EQ(RecordAt(file, 0).imageIndex, -1);
+    EXPECT_EQ(RecordAt(file, 5).text, L"設定一覧(&L)...");
     EXPECT_EQ(GetMenuItemCount(pages), 7);
     EXPECT_EQ(RecordAt(pages, 1).text, L"パラメータ設定１（&P）\tCtrl+P");
     EXPECT_EQ(GetMenuItemCount(help), 3);
@@ -120,8 +129,8 @@ TEST_F(IconMenuTest, ItemsGetImagesAnywhereInTheTree) {
 
     // A missing bitmap leaves the item without an image.
     EXPECT_TRUE(menu.SetItemIcon(ID_FILE_EXIT, 4242));
-    EXPECT_EQ(RecordAt(file, 8).images, nullptr);
-    EXPECT_EQ(RecordAt(file, 8).imageIndex, -1);
+    EXPECT_EQ(RecordAt(file, 9).images, nullptr);
+    EXPECT_EQ(RecordAt(file, 9).imageIndex, -1);
 }
 
 TEST_F(IconMenuTest, MeasuresSeparatorsAndItems) {
@@ -166,7 +175,8 @@ TEST_F(IconMenuTest, MeasuresSeparatorsAndItems) {
 TEST_F(IconMenuTest, MnemonicsExecuteTheFirstItemCarryingThem) {
     EXPECT_EQ(MenuChar(L'o', file), MAKELRESULT(0, MNC_EXECUTE));
     EXPECT_EQ(MenuChar(L'O', file), MAKELRESULT(0, MNC_EXECUTE));
-    EXPECT_EQ(MenuChar(L'x', file), MAKELRESULT(8, MNC_EXECUTE));
+    EXPECT_EQ(MenuChar(L'x', file), MAKELRESULT(9, MNC_EXECUTE));
+    EXPECT_EQ(MenuChar(L'l', file), MAKELRESULT(5, MNC_EXECUTE));
     EXPECT_EQ(MenuChar(L'a', help), MAKELRESULT(2, MNC_EXECUTE));
     EXPECT_EQ(MenuChar(L'z', file), 0);
     EXPECT_EQ(MenuChar(L'k', file), 0); // an item of another drop-down
@@ -180,7 +190,7 @@ TEST_F(IconMenuTest, MnemonicsExecuteTheFirstItemCarryingThem) {
 
     // Items added later are found too.
     AppendMenuW(file, MF_STRING, 4000, L"追加(&Q)");
-    EXPECT_EQ(MenuChar(L'q', file), MAKELRESULT(9, MNC_EXECUTE));
+    EXPECT_EQ(MenuChar(L'q', file), MAKELRESULT(10, MNC_EXECUTE));
     EXPECT_EQ(MenuChar(L'o', file), MAKELRESULT(0, MNC_EXECUTE));
     EXPECT_EQ(RecordAt(file, 0).text, L"設定ファイルの読み込み(&O)...\tCtrl+O");
 }
@@ -250,7 +260,7 @@ TEST_F(IconMenuTest, SelectionAndDisabledImagesLook) {
     EXPECT_EQ(canvas.At(21, 0), highlight);
     EXPECT_EQ(canvas.At(Canvas::kWidth - 1, 18), highlight);
     // Without one the whole width is highlighted.
-    canvas.Draw(menu, file, 8, ODS_SELECTED);
+    canvas.Draw(menu, file, 9, ODS_SELECTED);
     EXPECT_EQ(canvas.At(0, 0), highlight);
     EXPECT_EQ(canvas.At(10, 9), highlight);
 

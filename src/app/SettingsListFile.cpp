@@ -1,0 +1,25 @@
+#include "app/SettingsListFile.h"
+
+#include "app/SettingsListCsv.h"
+
+#include <windows.h>
+
+bool WriteSettingsListFile(const std::wstring& path, const std::vector<ComparedRow>& rows) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const std::string csv = SettingsListCsv(rows);
+    std::size_t total = 0;
+    bool ok = true;
+    while (ok && total < csv.size()) {
+        DWORD written = 0;
+        ok = WriteFile(file, csv.data() + total, static_cast<DWORD>(csv.size() - total), &written,
+                       nullptr) &&
+             written > 0;
+        total += written;
+    }
+    // A failed close can lose buffered data too, so it counts as a failed write.
+    return CloseHandle(file) != 0 && ok;
+}
