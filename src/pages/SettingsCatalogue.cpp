@@ -81,12 +81,7 @@ PageValues::PageValues(const SettingsBlock& block) {
     param.m_setPositionIndex = -1;
     param.LoadFields(block);
     param2.LoadFields(block);
-    LoadThicknessText(block, thicknessText);
-    LoadPressureText(block, pressureText);
-    LoadReduceText(block, reduceText);
-    LoadTypefaceIndex(block, typefaceIndex);
-    LoadHopperIndex(block, hopperIndex);
-    LoadFormText(block, formText);
+    select.LoadFields(block);
     for (int form = 0; form < kFormCount; ++form) {
         forms[static_cast<std::size_t>(form)] = DecodeForm(ReadFormRecord(block, form));
     }
@@ -96,17 +91,20 @@ const std::vector<SettingEntry>& SettingEntries() {
     using V = const PageValues&;
     static const std::vector<SettingEntry> entries = {
         List(
-            kSelect, nullptr, L"用紙厚調整(&A)", [](V v) -> auto& { return v.thicknessText; }),
+            kSelect, nullptr, L"用紙厚調整(&A)",
+            [](V v) -> auto& { return v.select.m_thicknessText; }),
         List(
-            kSelect, nullptr, L"印刷圧の微調整(&B)", [](V v) -> auto& { return v.pressureText; }),
+            kSelect, nullptr, L"印刷圧の微調整(&B)",
+            [](V v) -> auto& { return v.select.m_pressureText; }),
         List(
-            kSelect, nullptr, L"縮小印刷の選択(&P)", [](V v) -> auto& { return v.reduceText; }),
+            kSelect, nullptr, L"縮小印刷の選択(&P)",
+            [](V v) -> auto& { return v.select.m_reduceText; }),
         Choice(kSelect, L"書体選択", L"明朝体(&R)", L"ゴシック体(&G)",
-               [](V v) { return v.typefaceIndex; }),
+               [](V v) { return v.select.m_typefaceIndex; }),
         Choice(kSelect, L"２ビンシートフィーダのホッパ選択", L"ホッパ１(&N)", L"ホッパ２(&Y)",
-               [](V v) { return v.hopperIndex; }),
+               [](V v) { return v.select.m_hopperIndex; }),
         List(
-            kSelect, nullptr, L"書式選択(&S)", [](V v) -> auto& { return v.formText; }),
+            kSelect, nullptr, L"書式選択(&S)", [](V v) -> auto& { return v.select.m_formText; }),
 
         Box(kParam, kHeadCentering, L"カット紙(&C)", L"桁",
             [](V v) { return v.param.m_headCenterCutSheet; }),

@@ -32,12 +32,7 @@ struct PageValues {
     Msw4Switches msw4;
     ParamValues param;
     Param2Values param2;
-    std::wstring thicknessText;
-    std::wstring pressureText;
-    std::wstring reduceText;
-    int typefaceIndex = -1;
-    int hopperIndex = -1;
-    std::wstring formText;
+    SelectValues select;
     std::array<FormValues, kFormCount> forms;
 };
 
