@@ -3,7 +3,6 @@
 #include "app/ConsoleReport.h"
 #include "app/SettingsFileIo.h"
 #include "printer/SendTargets.h"
-#include "printer/Spooler.h"
 
 #include <windows.h>
 
@@ -24,14 +23,14 @@ std::optional<SettingsBlock> ReadOperandFile(const std::wstring& path) {
     return block;
 }
 
-int Send(const ParsedCommandLine& commandLine) {
+int Send(const ParsedCommandLine& commandLine, const SpoolerCalls& spooler) {
     const std::optional<SettingsBlock> block = ReadOperandFile(commandLine.operands.front());
     if (!block) {
         return kExitNotSettingsFile;
     }
     const bool nt = IsNtPlatform();
     const SendTargets targets =
-        ChooseSendTargets(ListModelPrinters(nt), commandLine.Values(L"printer"));
+        ChooseSendTargets(ListModelPrinters(nt, spooler), commandLine.Values(L"printer"));
     for (const std::wstring& line : targets.lines) {
         ReportLine(line);
     }
@@ -40,7 +39,7 @@ int Send(const ParsedCommandLine& commandLine) {
     }
     int exitCode = kExitOk;
     for (const std::wstring& printer : targets.names) {
-        if (SendSettingsJob(printer, *block, nt)) {
+        if (SendSettingsJob(printer, *block, nt, spooler)) {
             ReportLine(SentLine(printer));
         } else {
             ReportLine(SendFailedLine(printer));
@@ -56,7 +55,7 @@ bool IsSilentCommand(Command command) {
     return command != Command::OpenWindow;
 }
 
-int RunSilentCommand(const ParsedCommandLine& commandLine) {
+int RunSilentCommand(const ParsedCommandLine& commandLine, const SpoolerCalls& spooler) {
     // A path on a drive without a medium must not bring up the system's box.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     switch (commandLine.command) {
@@ -64,7 +63,7 @@ int RunSilentCommand(const ParsedCommandLine& commandLine) {
         ReportUsage();
         return kExitOk;
     case Command::Send:
-        return Send(commandLine);
+        return Send(commandLine, spooler);
     case Command::UsageError:
     case Command::OpenWindow:
         break;

@@ -5,6 +5,8 @@
 // window.
 
 #include "app/CommandLine.h"
+#include "printer/Spooler.h"
 
 bool IsSilentCommand(Command command);
-int RunSilentCommand(const ParsedCommandLine& commandLine);
+int RunSilentCommand(const ParsedCommandLine& commandLine,
+                     const SpoolerCalls& spooler = SystemSpooler());
