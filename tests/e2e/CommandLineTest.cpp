@@ -130,7 +130,8 @@ protected:
     std::string Sent() const { return std::string(block.bytes.begin(), block.bytes.end()); }
 
     const SettingsBlock block = ChangedBlock();
-    const std::wstring good = TempFile(L"事務所 設定.dat");
+    // A long name with spaces and Japanese characters.
+    const std::wstring good = TempFile(L"事務所 設定 " + std::wstring(120, L'x') + L" 本社.dat");
     const std::wstring bad = TempFile(L"bad.dat");
     const std::wstring missing = TempFile(L"missing.dat");
     Printers printers;
