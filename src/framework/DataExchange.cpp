@@ -132,7 +132,12 @@ void CDataExchange::Fail(int id, const std::wstring& message) {
     m_failed = true;
     MessageBoxW(GetAncestor(m_dialog, GA_ROOT), message.c_str(), AppTitle().c_str(),
                 MB_OK | MB_ICONEXCLAMATION);
+    // A control on a page that is not shown keeps out of the user's way: the
+    // focus would vanish into a window that cannot be seen.
     HWND control = m_dialog.GetDlgItem(id);
+    if (!IsWindowVisible(control)) {
+        return;
+    }
     SetFocus(control);
     if (HasClassName(control, L"Edit")) {
         SendMessageW(control, EM_SETSEL, 0, -1);

@@ -2,8 +2,8 @@
 // Moves values between a dialog's members and its controls, in the direction
 // given at construction. Validation happens only when saving: a failure shows
 // the standard message (exclamation icon, OK, the application's name as
-// caption), puts the focus on the control (selecting an edit's text) and
-// makes every later call of the same exchange do nothing.
+// caption), puts the focus on the control when it is shown (selecting an
+// edit's text) and makes every later call of the same exchange do nothing.
 
 #include "framework/Dialog.h"
 

@@ -3,6 +3,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Text.h"
 #include "pages/FormEntryRules.h"
+#include "pages/ParamControls.h"
 #include "pages/SelectFields.h"
 #include "res/resource.h"
 #include "res/select_ids.h"
@@ -138,9 +139,13 @@ void CFormSettingsDlg::DoDataExchange(CDataExchange& dx) {
     dx.Int(IDC_FORM_RIGHT_MARGIN, m_rightMargin);
 }
 
-bool CFormSettingsDlg::OnCommand(UINT code, UINT id, HWND /*control*/) {
+bool CFormSettingsDlg::OnCommand(UINT code, UINT id, HWND control) {
     if (code != EN_CHANGE) {
         return false;
+    }
+    // Every edit of the dialog is a number box.
+    if (DropNonDigits(control)) {
+        return true;
     }
     for (int row = 0; row < kFeedCount; ++row) {
         if (static_cast<int>(id) == kRows[row].edit) {
@@ -236,9 +241,13 @@ void CFormSettingsDlg::Warn(const wchar_t* text, const wchar_t* caption) {
 }
 
 void CFormSettingsDlg::OnOK() {
+    // The flag was set against the left margin of that moment; the left
+    // margin may have changed since.
+    const int left = LeadingInteger(WindowText(GetDlgItem(IDC_FORM_LEFT_MARGIN)));
+    const int right = LeadingInteger(WindowText(GetDlgItem(IDC_FORM_RIGHT_MARGIN)));
+    m_rightMarginPending = m_rightMarginPending && right <= left;
     if (m_rightMarginPending) {
         Warn(kRightMarginMessage, L"ライトマージン幅");
-        const int left = LeadingInteger(WindowText(GetDlgItem(IDC_FORM_LEFT_MARGIN)));
         SetDlgItemInt(m_hWnd, IDC_FORM_RIGHT_MARGIN, static_cast<UINT>(left + 1), TRUE);
         ::SetFocus(GetDlgItem(IDC_FORM_RIGHT_MARGIN));
         return;

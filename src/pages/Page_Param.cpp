@@ -68,12 +68,14 @@ bool* CPage_Param::PendingFlagOf(UINT boxId) {
     }
 }
 
-bool CPage_Param::OnCommand(UINT code, UINT id, HWND /*control*/) {
+bool CPage_Param::OnCommand(UINT code, UINT id, HWND control) {
     bool* pending = PendingFlagOf(id);
     if (code != EN_CHANGE || !pending || IsUpdating()) {
         return false;
     }
-    OnHeadCenteringChange(id, *pending);
+    if (!DropNonDigits(control)) {
+        OnHeadCenteringChange(id, *pending);
+    }
     return true;
 }
 

@@ -33,16 +33,16 @@ bool CPage_Param_2::OnInitDialog() {
     return false; // the main window decides where the focus goes
 }
 
-// The seconds come first: when they fail the range check, the lists are not
-// read and keep the values they had.
+// The seconds come last: when they fail the range check, which only a loaded
+// block can make them do, the lists have been read all the same.
 void CPage_Param_2::DoDataExchange(CDataExchange& dx) {
-    dx.Int(IDC_FEED_TIME, m_feedTimeSeconds, kFewestSeconds, kMostSeconds);
     dx.ComboText(IDC_AUTO_RETURN, m_autoReturnText);
     dx.ComboText(IDC_RETRY_TIME, m_retryTimeText);
     dx.ComboText(IDC_LF_PITCH_SHEET_GUIDE, m_lfPitchSheetGuideText);
     dx.ComboText(IDC_LF_PITCH_SHEET_FEEDER, m_lfPitchSheetFeederText);
     dx.ComboText(IDC_LF_PITCH_FRONT_TRACTOR, m_lfPitchFrontTractorText);
     dx.ComboText(IDC_LF_PITCH_REAR_TRACTOR, m_lfPitchRearTractorText);
+    dx.Int(IDC_FEED_TIME, m_feedTimeSeconds, kFewestSeconds, kMostSeconds);
 }
 
 void CPage_Param_2::LoadFromBlock(const SettingsBlock& block) {
@@ -60,6 +60,9 @@ void CPage_Param_2::StoreToBlock(SettingsBlock& block) {
 bool CPage_Param_2::OnCommand(UINT code, UINT id, HWND control) {
     if (code != EN_CHANGE || id != IDC_FEED_TIME || IsUpdating()) {
         return false;
+    }
+    if (DropNonDigits(control)) {
+        return true;
     }
     const std::wstring text = WindowText(control);
     const std::wstring corrected = FeedTimeRule(text, ::GetFocus() == control);

@@ -12,7 +12,8 @@ public:
 
     void LoadFromBlock(const SettingsBlock& block) override;
     // A seconds value outside 2 to 5, which only a loaded block can bring, is
-    // reported and leaves the lists unread; the block gets it all the same.
+    // reported (the focus goes to its box when the page is shown); the block
+    // gets it all the same, and the lists' values too.
     void StoreToBlock(SettingsBlock& block) override;
 
 protected:

@@ -1,5 +1,7 @@
 #include "pages/ParamControls.h"
 
+#include "framework/Text.h"
+
 #include <commctrl.h>
 
 void FillList(HWND list, const ItemList& items) {
@@ -10,6 +12,21 @@ void FillList(HWND list, const ItemList& items) {
 
 void SetSpinRange(HWND spin, int lowest, int highest) {
     SendMessageW(spin, UDM_SETRANGE32, static_cast<WPARAM>(lowest), static_cast<LPARAM>(highest));
+}
+
+bool DropNonDigits(HWND box) {
+    const std::wstring text = WindowText(box);
+    std::wstring digits;
+    for (wchar_t c : text) {
+        if (c >= L'0' && c <= L'9') {
+            digits += c;
+        }
+    }
+    if (digits == text) {
+        return false;
+    }
+    ReplaceBoxText(box, digits);
+    return true;
 }
 
 void ReplaceBoxText(HWND box, const std::wstring& text) {

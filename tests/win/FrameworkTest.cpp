@@ -4,6 +4,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Text.h"
 #include "framework/WinApp.h"
+#include "MessageBoxes.h"
 #include "pages/SettingsPage.h"
 #include "res/resource.h"
 
@@ -26,25 +27,6 @@ enum : int {
     kOwnCommand = 40001,
     kForeignCommand = 40002,
 };
-
-// Message boxes shown on this thread: caption and text recorded, then OK.
-struct SeenBox {
-    std::wstring caption;
-    std::wstring text;
-};
-std::vector<SeenBox> g_boxes;
-HHOOK g_hook = nullptr;
-
-LRESULT CALLBACK AnswerMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        HWND box = reinterpret_cast<HWND>(wParam);
-        if (HWND text = GetDlgItem(box, 0xFFFF)) {
-            g_boxes.push_back({WindowText(box), WindowText(text)});
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-        }
-    }
-    return CallNextHookEx(g_hook, code, wParam, lParam);
-}
 
 // Commands that reach the parent window, in order.
 std::vector<std::pair<WPARAM, LPARAM>> g_parentCommands;
@@ -114,14 +96,9 @@ protected:
             SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
         }
         Add(L"BUTTON", BS_PUSHBUTTON, kUnlisted);
-        g_boxes.clear();
         g_parentCommands.clear();
-        g_hook = SetWindowsHookExW(WH_CBT, AnswerMessageBoxes, nullptr, GetCurrentThreadId());
     }
-    void TearDown() override {
-        UnhookWindowsHookEx(g_hook);
-        DestroyWindow(parent);
-    }
+    void TearDown() override { DestroyWindow(parent); }
 
     HWND Add(const wchar_t* cls, DWORD style, int id) {
         return CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, 80,
@@ -139,6 +116,7 @@ protected:
     }
 
     HWND parent = nullptr;
+    AnswerMessageBoxes answerer;
     TestPage page;
     SettingsBlock block;
 };
@@ -165,7 +143,7 @@ TEST_F(Framework, ExchangeSetsAndReadsEveryKindOfControl) {
     EXPECT_EQ(page.radioB, 1);
     EXPECT_EQ(page.number, 4);
     EXPECT_EQ(page.listText, L"ドイツ");
-    EXPECT_TRUE(g_boxes.empty());
+    EXPECT_TRUE(AnswerMessageBoxes::Seen().empty());
 
     // A text that begins no item leaves the selection as it was.
     page.listText = L"イギリス";
@@ -175,6 +153,7 @@ TEST_F(Framework, ExchangeSetsAndReadsEveryKindOfControl) {
 }
 
 TEST_F(Framework, ValidationStopsTheExchangeWithTheStandardMessages) {
+    ShowWindow(parent, SW_SHOW); // a hidden control does not get the focus
     page.listText = L"アメリカ";
     page.LoadFromBlock(block);
     page.listText = L"unchanged";
@@ -182,16 +161,16 @@ TEST_F(Framework, ValidationStopsTheExchangeWithTheStandardMessages) {
     SetWindowTextW(Item(kEdit), L"12a");
     page.StoreToBlock(block);
     EXPECT_FALSE(page.stored);
-    ASSERT_EQ(g_boxes.size(), 1u);
-    EXPECT_EQ(g_boxes[0].text, L"整数を入力してください。");
-    EXPECT_EQ(g_boxes[0].caption, AppTitle());
+    ASSERT_EQ(AnswerMessageBoxes::Seen().size(), 1u);
+    EXPECT_EQ(AnswerMessageBoxes::Seen()[0].text, L"整数を入力してください。");
+    EXPECT_EQ(AnswerMessageBoxes::Seen()[0].caption, AppTitle());
     EXPECT_EQ(GetFocus(), Item(kEdit));
     EXPECT_EQ(page.listText, L"unchanged"); // nothing after the failure is read
 
     SetWindowTextW(Item(kEdit), L"7");
     page.StoreToBlock(block);
-    ASSERT_EQ(g_boxes.size(), 2u);
-    EXPECT_EQ(g_boxes[1].text, L"2 から 5 までの整数を入力してください。");
+    ASSERT_EQ(AnswerMessageBoxes::Seen().size(), 2u);
+    EXPECT_EQ(AnswerMessageBoxes::Seen()[1].text, L"2 から 5 までの整数を入力してください。");
     EXPECT_EQ(page.number, 7); // the value is kept, out of range as it is
     DWORD start = 0, end = 0;
     SendMessageW(Item(kEdit), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
