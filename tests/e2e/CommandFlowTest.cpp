@@ -1,4 +1,4 @@
-// Commands of the main window: the factory settings and the exit flow.
+// Commands of the main window: the factory settings, the greyed send and the exit flow.
 #include "ProgramTest.h"
 
 namespace e2e {
@@ -61,6 +61,15 @@ TEST_F(CommandFlowTest, FactorySettingsCancelledChangeNothing) {
     ASSERT_TRUE(byButton->Answer(IDCANCEL));
     EXPECT_TRUE(app.NoMessageBoxWithin(300ms));
     EXPECT_EQ(app.SelectedTab(), 3);
+}
+
+// Nothing is unsent at start, so the send command is greyed and its key does nothing.
+TEST_F(CommandFlowTest, CtrlWWhileSendIsGreyedSendsNothingAndSaysNothing) {
+    ASSERT_FALSE(app.IsToolbarButtonEnabled(kButtonSend));
+    Printers::ClearOutput(kDefaultPort);
+    app.Press(Ctrl('W'));
+    EXPECT_TRUE(app.NoMessageBoxWithin(500ms));
+    EXPECT_EQ(Printers::Output(kDefaultPort), "");
 }
 
 TEST_F(CommandFlowTest, AltF4WithUnchangedSettingsClosesWithoutAsking) {

@@ -251,6 +251,36 @@ TEST_F(FormSettingsTest, RightMarginNotAboveLeftIsReportedOnlyOnOk) {
     app.Press(VK_ESCAPE);
 }
 
+// OK checks the right margin against the left margin as it is then: made valid by a
+// smaller left margin, it passes unreported and unchanged.
+TEST_F(FormSettingsTest, RightMarginMadeValidMeanwhilePassesOk) {
+    ChooseForm(1);
+    ASSERT_TRUE(OpenDialog(L"書式１"));
+    TypeOver(kLeftMargin, L"10");
+    TypeOver(kRightMargin, L"5");
+    TypeOver(kLeftMargin, L"3");
+    ClickCentre(Item(IDOK));
+    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    EXPECT_TRUE(app.NoMessageBoxWithin(200ms));
+    ASSERT_TRUE(OpenDialog(L"書式１"));
+    EXPECT_EQ(Text(kLeftMargin), L"3");
+    EXPECT_EQ(Text(kRightMargin), L"5");
+    app.Press(VK_ESCAPE);
+}
+
+// Pasted text keeps only its digits in every edit, before the edit's own correction.
+TEST_F(FormSettingsTest, EditsKeepOnlyTheDigitsOfPastedText) {
+    ChooseForm(1);
+    ASSERT_TRUE(OpenDialog(L"書式１"));
+    for (int id : {kFrontEdit, kRearEdit, kGuideEdit, kFeederEdit, kPostcardEdit, kPageLength,
+                   kLeftMargin, kRightMargin}) {
+        SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"4x5"));
+        EXPECT_EQ(Text(id), L"45") << id;
+    }
+    ClickCentre(Item(IDOK));
+    EXPECT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+}
+
 TEST_F(FormSettingsTest, TrackbarsWriteTheirScaleValues) {
     ChooseForm(1);
     ASSERT_TRUE(OpenDialog(L"書式１"));

@@ -83,7 +83,11 @@ protected:
         block = pages;
     }
     bool HasPendingEntry() override { return pending; }
-    void CorrectPendingEntry() override { ++corrections; }
+    // As the page does: the boxes are set to 10, which clears the flag.
+    void CorrectPendingEntry() override {
+        ++corrections;
+        pending = false;
+    }
     Answer ShowPrompt(Prompt prompt) override {
         asked.push_back(prompt);
         if (prompt == Prompt::FactoryShown) {
@@ -219,7 +223,7 @@ TEST(CommandFlowCopies, WriteAndSendCollectAfterThePendingCheck) {
     EXPECT_EQ(w.corrections, 1);
     EXPECT_EQ(w.m_blockCurrent, FactoryBlock());
 
-    w.pending = false;
+    // The correction cleared the entry: the next command goes ahead.
     EXPECT_TRUE(w.BeginWriteOrSend());
     EXPECT_EQ(w.m_blockCurrent, Changed());
     EXPECT_EQ(w.corrections, 1);
@@ -233,6 +237,14 @@ TEST(CommandFlowCopies, WrittenUpdatesSavedAndSentUpdatesSent) {
     EXPECT_EQ(w.m_blockSaved, Changed());
     EXPECT_EQ(w.m_blockSent, FactoryBlock());
     EXPECT_TRUE(w.sendAvailable);
+
+    // Availability follows the sent copy only: back to what was sent, the
+    // settings differ from the saved ones but there is nothing to send.
+    w.pages = FactoryBlock();
+    w.UpdateSendCommand();
+    EXPECT_FALSE(w.sendAvailable);
+    w.pages = Changed();
+    w.UpdateSendCommand();
 
     w.RunSendCommand();
     EXPECT_EQ(w.m_blockSent, Changed());
