@@ -3,9 +3,13 @@
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
+# The 32-bit build is only compiled here: never add Wine's 32-bit part
+# (wine32:i386), which replaces the loader and breaks every wine call on a
+# kernel without 32-bit support.
 packages=(
   cmake g++ make googletest libgtest-dev clang libclang-rt-14-dev zip
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine64 xvfb xauth x11-utils xdotool
   locales fonts-ipafont-gothic fonts-ipafont-mincho
   imagemagick fp-utils libchm-bin clang-format

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test layer: the native unit tests, then the
-# Windows tests and the end-to-end tests under Wine. Does all set-up on a fresh
+# 32-bit Windows build and its import check, then the Windows tests and the
+# end-to-end tests under Wine. Does all set-up on a fresh
 # Debian 12 machine (packages, locale, Wine prefix) first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,6 +24,12 @@ echo "== fuzz targets, a fixed number of inputs each"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$jobs"
 ctest --preset fuzz
+
+echo "== 32-bit Windows build: every program compiled, the checks that run on this machine"
+# This machine cannot run 32-bit programs, so its Wine tests run on the 64-bit build only.
+cmake --preset windows-x86 >/dev/null
+cmake --build --preset windows-x86 -j"$jobs"
+ctest --preset windows-x86
 
 echo "== Windows build, tests under Wine"
 cmake --preset windows >/dev/null

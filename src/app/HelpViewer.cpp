@@ -1,6 +1,6 @@
 #include "app/HelpViewer.h"
 
-#include "framework/WinApp.h"
+#include "framework/SystemLibrary.h"
 
 namespace {
 
@@ -16,11 +16,8 @@ HtmlHelpFunction LoadHtmlHelp() {
     if (!tried) {
         tried = true;
         // From the system folder only: a file of that name beside the program
-        // (a downloads folder) must never be loaded. Its own dependencies are
-        // looked for beside it, in the system folder, too.
-        const std::wstring path = SystemFolder() + L"\\hhctrl.ocx";
-        if (HMODULE control =
-                LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH)) {
+        // (a downloads folder) must never be loaded.
+        if (HMODULE control = LoadSystemLibrary(L"hhctrl.ocx")) {
             // Through the generic function pointer type, which converts to
             // any other without a warning about the signature.
             using Generic = void (*)();

@@ -1,6 +1,7 @@
 // Entry point of kvswbd.exe.
 
 #include "app/SwitchboardApp.h"
+#include "framework/SystemLibrary.h"
 
 namespace {
 
@@ -9,5 +10,6 @@ CSwitchboardApp theApp;
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    RestrictDllSearchToSystemFolder();
     return theApp.Run(instance);
 }

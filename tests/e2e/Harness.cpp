@@ -477,21 +477,28 @@ DWORD Program::ExitCode() const {
     return code;
 }
 
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    bool visibleOnly;
+    std::vector<HWND> found;
+};
+
+// A named CALLBACK function, not a lambda: on 32-bit Windows the callback must
+// use the stdcall convention, which a lambda cannot convert to.
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    if (ProcessOf(window) == search->processId && (!search->visibleOnly || IsWindowVisible(window)))
+        search->found.push_back(window);
+    return TRUE;
+}
+
+} // namespace
+
 std::vector<HWND> Program::TopLevelWindows(bool visibleOnly) const {
-    struct Search {
-        DWORD processId;
-        bool visibleOnly;
-        std::vector<HWND> found;
-    } search{processId_, visibleOnly, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(context);
-            if (ProcessOf(window) == search->processId &&
-                (!search->visibleOnly || IsWindowVisible(window)))
-                search->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{processId_, visibleOnly, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -1,0 +1,20 @@
+#pragma once
+// DLLs come from the system folder only. The program is often started from a
+// downloads folder where anything may lie beside it, and a DLL there with a
+// system DLL's name must never be loaded in place of the real one.
+//
+// The program imports only DLLs that Windows always takes from the system
+// folder (its known DLLs, and the common controls through the manifest). The
+// spooler (WINSPOOL.DRV) is imported with a delay: the first call loads it,
+// through the hook in SystemLibrary.cpp, from the system folder by full path.
+
+#include <windows.h>
+
+// Limits the search of every later LoadLibrary to the system folder where
+// Windows offers that (Windows 8 and later, 7 and Vista with the DLL search
+// update). The program calls it first thing.
+void RestrictDllSearchToSystemFolder();
+
+// Loads `name` (a file name such as L"hhctrl.ocx") from the system folder by
+// its full path; null when it is not there.
+HMODULE LoadSystemLibrary(const wchar_t* name);
