@@ -37,6 +37,15 @@ const std::vector<CommandSpec>& Commands() {
           L"を省略すると、使用可能なプリンタが１台だけのとき、そのプリンタへ送信します。",
           L"    終了コード: 0 送信完了、2 引数の誤り、3 設定ファイルではない、",
           L"      4 送信先のプリンタがない、5 接続先がFILE、6 送信に失敗したプリンタがある"}},
+        {Command::Report,
+         L"report",
+         {L"設定ファイル", L"CSV ファイル"},
+         {{L"compare", false}},
+         {L"  kvswbd.exe /report 設定ファイル CSVファイル [/compare 比較する設定ファイル]",
+          L"    ウィンドウを開かずに、設定ファイルの設定一覧を CSV ファイルに保存します。",
+          L"    /compare を省略すると、工場出荷設定と比較します。",
+          L"    終了コード: 0 保存完了、2 引数の誤り、3 設定ファイルではない、",
+          L"      7 CSV ファイルに書き込めない"}},
         {Command::ShowUsage, L"?", {}, {}, {L"  kvswbd.exe /?", L"    この使い方を表示します。"}},
     };
     return commands;

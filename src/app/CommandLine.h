@@ -15,6 +15,7 @@ enum class Command {
     OpenWindow, // no command switch: the main window, with a settings file to read when given
     ShowUsage,  // /?
     Send,       // /send PATH [/printer NAME]...
+    Report,     // /report PATH OUT.csv [/compare OTHER]
     UsageError, // the arguments fit no command; `error` says why
 };
 
@@ -25,6 +26,7 @@ constexpr int kExitNotSettingsFile = 3; // the file is missing, unreadable or no
 constexpr int kExitNoPrinter = 4;       // no printer to send to
 constexpr int kExitFilePort = 5;        // a printer to send to is on "FILE:"
 constexpr int kExitSendFailed = 6;      // at least one printer did not take its job
+constexpr int kExitWriteFailed = 7;     // the CSV file could not be written
 
 struct ParsedCommandLine {
     Command command = Command::OpenWindow;

@@ -2,6 +2,7 @@
 
 #include "app/ConsoleReport.h"
 #include "app/SettingsFileIo.h"
+#include "app/SettingsListFile.h"
 #include "printer/SendTargets.h"
 
 #include <windows.h>
@@ -49,6 +50,29 @@ int Send(const ParsedCommandLine& commandLine, const SpoolerCalls& spooler) {
     return exitCode;
 }
 
+// The settings list of the file, compared with the factory settings or with
+// the file of /compare, as a CSV file.
+int Report(const ParsedCommandLine& commandLine) {
+    const std::optional<SettingsBlock> block = ReadOperandFile(commandLine.operands[0]);
+    if (!block) {
+        return kExitNotSettingsFile;
+    }
+    std::optional<SettingsBlock> other = FactoryBlock();
+    for (const std::wstring& path : commandLine.Values(L"compare")) {
+        other = ReadOperandFile(path);
+    }
+    if (!other) {
+        return kExitNotSettingsFile;
+    }
+    const std::wstring& csvPath = commandLine.operands[1];
+    if (!WriteSettingsListFile(csvPath, CompareSettings(*block, *other))) {
+        ReportLine(csvPath + L": 設定一覧の保存に失敗しました。");
+        return kExitWriteFailed;
+    }
+    ReportLine(csvPath + L": 設定一覧を保存しました。");
+    return kExitOk;
+}
+
 } // namespace
 
 bool IsSilentCommand(Command command) {
@@ -64,6 +88,8 @@ int RunSilentCommand(const ParsedCommandLine& commandLine, const SpoolerCalls& s
         return kExitOk;
     case Command::Send:
         return Send(commandLine, spooler);
+    case Command::Report:
+        return Report(commandLine);
     case Command::UsageError:
     case Command::OpenWindow:
         break;

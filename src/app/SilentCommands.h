@@ -1,6 +1,6 @@
 #pragma once
 // The commands of the command line that show no window: the usage text, a
-// usage error and the send. Each reports through ReportLine and gives the
+// usage error, the send and the settings list report. Each reports through ReportLine and gives the
 // process's exit code; none takes the instance mutex or touches a running
 // window.
 

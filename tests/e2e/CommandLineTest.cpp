@@ -252,5 +252,54 @@ TEST_F(CommandLineTest, SecondStartHandsFileToRunningWindow) {
     EXPECT_EQ(RunningProgramCount(), 1);
 }
 
+TEST_F(CommandLineTest, ReportWritesTheSettingsListAndEndsWithItsExitCode) {
+    const std::wstring csv = TempFile(L"一覧 report.csv");
+    const std::wstring full = TempFile(L"device-full.csv"); // every write to it fails
+    const std::wstring notSettings = L": このファイルは設定ファイルではありません。";
+    const struct {
+        const char* what;
+        std::wstring arguments;
+        DWORD exitCode;
+        std::wstring firstLine;
+        int marked; // rows marked as differing in the CSV file; -1: no file written
+    } cases[] = {
+        {"with the factory settings", L"/report " + Quoted(good) + L" " + Quoted(csv), 0,
+         csv + L": 設定一覧を保存しました。", 1},
+        {"with another file",
+         L"/REPORT " + Quoted(good) + L" " + Quoted(csv) + L" -compare " + Quoted(good), 0,
+         csv + L": 設定一覧を保存しました。", 0},
+        {"a bad file", L"/report " + Quoted(bad) + L" " + Quoted(csv), 3, bad + notSettings, -1},
+        {"a missing comparison",
+         L"/report " + Quoted(good) + L" " + Quoted(csv) + L" /compare " + Quoted(missing), 3,
+         missing + notSettings, -1},
+        {"no CSV file", L"/report " + Quoted(good), 2, L"CSV ファイルが指定されていません。", -1},
+        {"a failed write", L"/report " + Quoted(good) + L" " + Quoted(full), 7,
+         full + L": 設定一覧の保存に失敗しました。", -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DeleteFileW(csv.c_str());
+        const SilentRun run = RunSilent(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_FALSE(run.showedWindow);
+        ASSERT_FALSE(run.lines.empty());
+        EXPECT_EQ(run.lines.front(), c.firstLine);
+        const std::vector<std::wstring> rows = Lines(ReadFileBytes(csv));
+        if (c.marked < 0) {
+            EXPECT_TRUE(rows.empty());
+            continue;
+        }
+        ASSERT_EQ(rows.size(), 76u);
+        EXPECT_EQ(rows.front(), L"\xFEFFページ,項目,設定値,比較先,相違");
+        EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
+                                [](const std::wstring& row) { return row.back() == L'*'; }),
+                  c.marked);
+        const std::wstring msw1_4 = L"ＭＳＷ１,データ受信方法の切り替え,高速受信,";
+        EXPECT_NE(
+            std::find(rows.begin(), rows.end(), msw1_4 + (c.marked ? L"従来互換,*" : L"高速受信,")),
+            rows.end());
+    }
+}
+
 } // namespace
 } // namespace e2e

@@ -62,6 +62,21 @@ TEST(CommandLine, ParsesEachForm) {
     }
 }
 
+TEST(CommandLine, ReportTakesTwoFilesAndOneComparison) {
+    const ParsedCommandLine report =
+        ParseCommandLine({L"-REPORT", L"a.dat", L"b.csv", L"/Compare", L"c.dat"});
+    EXPECT_EQ(report.command, Command::Report);
+    EXPECT_EQ(report.operands, (Args{L"a.dat", L"b.csv"}));
+    EXPECT_EQ(report.Values(L"compare"), Args{L"c.dat"});
+    EXPECT_EQ(ParseCommandLine({L"/report", L"a.dat"}).error,
+              L"CSV ファイルが指定されていません。");
+    EXPECT_EQ(
+        ParseCommandLine({L"/report", L"a", L"b", L"/compare", L"c", L"/compare", L"d"}).error,
+        L"/compare は一度だけ指定できます。");
+    EXPECT_EQ(ParseCommandLine({L"/send", L"a.dat", L"/compare", L"c"}).error,
+              L"/compare はここでは指定できません。");
+}
+
 const PrinterRow kA{L"A", L"LPT1:"};
 const PrinterRow kB{L"B", L"LPT2:"};
 const PrinterRow kFile{L"F", L"FILE:"};
