@@ -118,16 +118,15 @@ TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
     ASSERT_TRUE(dialog);
     HWND compare = GetDlgItem(dialog, kCompare);
     MoveComparison(dialog, VK_DOWN);
+    EXPECT_TRUE(WaitUntil([&] { return Summary(dialog) == L"相違のある項目： 0 件"; }));
     EXPECT_EQ(ComboSelection(compare), 1);
-    EXPECT_EQ(Summary(dialog), L"相違のある項目： 0 件");
 
     // Cancel, then a file that is no settings file: the sent copy stays the choice.
     MoveComparison(dialog, VK_DOWN);
     auto files = WaitForFileDialog(app);
     ASSERT_TRUE(files);
     files->Cancel();
-    app.Settle();
-    EXPECT_EQ(ComboSelection(compare), 1);
+    EXPECT_TRUE(WaitUntil([&] { return ComboSelection(compare) == 1; }));
     const std::wstring bad = TempFile(L"e2e-list-bad.dat");
     WriteFileBytes(bad, {'x', 'y'});
     MoveComparison(dialog, VK_DOWN);
@@ -139,7 +138,7 @@ TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
     EXPECT_EQ(box->Text(), L"このファイルは設定ファイルではありません。");
     EXPECT_EQ(box->GetIcon(), Icon::Exclamation);
     box->Answer(IDOK);
-    EXPECT_EQ(ComboSelection(compare), 1);
+    EXPECT_TRUE(WaitUntil([&] { return ComboSelection(compare) == 1; }));
     EXPECT_EQ(Summary(dialog), L"相違のある項目： 0 件");
 
     // A file whose MSW2-2 is off: that switch and MSW1-4 differ.
@@ -152,7 +151,7 @@ TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
     files = WaitForFileDialog(app);
     ASSERT_TRUE(files);
     files->Choose(good);
-    app.Settle();
+    EXPECT_TRUE(WaitUntil([&] { return Summary(dialog).find(good) != std::wstring::npos; }));
     EXPECT_EQ(ComboSelection(compare), 2);
     EXPECT_EQ(Summary(dialog), L"相違のある項目： 2 件　　比較先のファイル： " + good);
     SendMessageW(GetDlgItem(dialog, kDifferentOnly), BM_CLICK, 0, 0);
@@ -163,7 +162,7 @@ TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
     EXPECT_EQ(ListItemText(list, 1, 3), L"印刷時");
 
     MoveComparison(dialog, VK_HOME); // back to the factory settings
-    EXPECT_EQ(Summary(dialog), L"相違のある項目： 1 件");
+    EXPECT_TRUE(WaitUntil([&] { return Summary(dialog) == L"相違のある項目： 1 件"; }));
 }
 
 TEST_F(SettingsListTest, FailedWriteIsReportedWithTheStopIcon) {
