@@ -217,80 +217,49 @@ void ExpectEveryEntryBothWays(std::initializer_list<ListField<Value>> fields,
 // The value accessors of the table below.
 #define VALUE(type, member) [](PageValues& v) -> type& { return v.member; }
 
+// One call per list: the fields that use it, then each entry's code and text.
+// clang-format off
 TEST(ListEntries, EveryEntryOfEveryListLoadsAndStoresItsCode) {
     using Text = std::wstring;
     ExpectEveryEntryBothWays<Text>({{4, 1, VALUE(Text, msw1.m_countryText)}},
-                                   {{"\0", L"日本"},
-                                    {"\x02", L"アメリカ"},
-                                    {"\x03", L"イギリス"},
-                                    {"\x04", L"ドイツ"},
-                                    {"\x05", L"スウェーデン"}});
+        {{"\0", L"日本"}, {"\x02", L"アメリカ"}, {"\x03", L"イギリス"}, {"\x04", L"ドイツ"},
+         {"\x05", L"スウェーデン"}});
     ExpectEveryEntryBothWays<Text>(
         {{16, 1, VALUE(Text, param.m_font1Text)}, {18, 1, VALUE(Text, param.m_font2Text)}},
-        {{"0", L"標準"},
-         {"1", L"イタリック"},
-         {"2", L"クーリエ"},
-         {"3", L"ゴシック"},
-         {"4", L"OCR-B"}});
-    ExpectEveryEntryBothWays<Text>(
-        {{20, 1, VALUE(Text, param.m_kanjiTableText)}},
+        {{"0", L"標準"}, {"1", L"イタリック"}, {"2", L"クーリエ"}, {"3", L"ゴシック"}, {"4", L"OCR-B"}});
+    ExpectEveryEntryBothWays<Text>({{20, 1, VALUE(Text, param.m_kanjiTableText)}},
         {{"0", L"JIS1978年版"}, {"1", L"JIS1983年版"}, {"2", L"JIS1990年版"}});
     ExpectEveryEntryBothWays<Text>({{62, 1, VALUE(Text, select.m_reduceText)}},
-                                   {{"0", L"縮小なし"},
-                                    {"1", L"２／３縮小（左基準）"},
-                                    {"3", L"２／３縮小（中央基準）"},
-                                    {"5", L"４／５縮小（左基準）"},
-                                    {"7", L"４／５縮小（中央基準）"}});
-    ExpectEveryEntryBothWays<Text>(
-        {{64, 2, VALUE(Text, select.m_thicknessText)}},
+        {{"0", L"縮小なし"}, {"1", L"２／３縮小（左基準）"}, {"3", L"２／３縮小（中央基準）"},
+         {"5", L"４／５縮小（左基準）"}, {"7", L"４／５縮小（中央基準）"}});
+    ExpectEveryEntryBothWays<Text>({{64, 2, VALUE(Text, select.m_thicknessText)}},
         {{"00", L"オート"}, {"01", L"1"}, {"02", L"2"}, {"03", L"3"}, {"04", L"4"}, {"05", L"5"}});
-    ExpectEveryEntryBothWays<Text>({{67, 2, VALUE(Text, select.m_pressureText)}}, {{"FA", L"-6"},
-                                                                                   {"FB", L"-5"},
-                                                                                   {"FC", L"-4"},
-                                                                                   {"FD", L"-3"},
-                                                                                   {"FE", L"-2"},
-                                                                                   {"FF", L"-1"},
-                                                                                   {"00", L"0"},
-                                                                                   {"01", L"+1"},
-                                                                                   {"02", L"+2"},
-                                                                                   {"03", L"+3"}});
+    ExpectEveryEntryBothWays<Text>({{67, 2, VALUE(Text, select.m_pressureText)}},
+        {{"FA", L"-6"}, {"FB", L"-5"}, {"FC", L"-4"}, {"FD", L"-3"}, {"FE", L"-2"}, {"FF", L"-1"},
+         {"00", L"0"}, {"01", L"+1"}, {"02", L"+2"}, {"03", L"+3"}});
     ExpectEveryEntryBothWays<Text>({{170, 2, VALUE(Text, param2.m_retryTimeText)}},
-                                   {{"00", L"０秒"},
-                                    {"01", L"５秒"},
-                                    {"02", L"１０秒"},
-                                    {"03", L"６０秒"},
-                                    {"04", L"１８０秒"},
-                                    {"05", L"３００秒"},
-                                    {"06", L"８１０秒"},
-                                    {"07", L"再実行なし"}});
+        {{"00", L"０秒"}, {"01", L"５秒"}, {"02", L"１０秒"}, {"03", L"６０秒"}, {"04", L"１８０秒"},
+         {"05", L"３００秒"}, {"06", L"８１０秒"}, {"07", L"再実行なし"}});
     ExpectEveryEntryBothWays<Text>({{165, 2, VALUE(Text, param2.m_autoReturnText)}},
-                                   {{"00", L"自動戻り無し"}, {"08", L"８秒"}, {"15", L"１５秒"}});
-    ExpectEveryEntryBothWays<Text>({{173, 2, VALUE(Text, param2.m_lfPitchFrontTractorText)},
-                                    {176, 2, VALUE(Text, param2.m_lfPitchRearTractorText)},
-                                    {179, 2, VALUE(Text, param2.m_lfPitchSheetGuideText)},
-                                    {182, 2, VALUE(Text, param2.m_lfPitchSheetFeederText)}},
-                                   {{"FB", L"-5"},
-                                    {"FC", L"-4"},
-                                    {"FD", L"-3"},
-                                    {"FE", L"-2"},
-                                    {"FF", L"-1"},
-                                    {"00", L"0"},
-                                    {"01", L"+1"},
-                                    {"02", L"+2"},
-                                    {"03", L"+3"},
-                                    {"04", L"+4"},
-                                    {"05", L"+5"}});
+        {{"00", L"自動戻り無し"}, {"08", L"８秒"}, {"15", L"１５秒"}});
     ExpectEveryEntryBothWays<Text>(
-        {{70, 1, VALUE(Text, select.m_formText)}},
+        {{173, 2, VALUE(Text, param2.m_lfPitchFrontTractorText)},
+         {176, 2, VALUE(Text, param2.m_lfPitchRearTractorText)},
+         {179, 2, VALUE(Text, param2.m_lfPitchSheetGuideText)},
+         {182, 2, VALUE(Text, param2.m_lfPitchSheetFeederText)}},
+        {{"FB", L"-5"}, {"FC", L"-4"}, {"FD", L"-3"}, {"FE", L"-2"}, {"FF", L"-1"}, {"00", L"0"},
+         {"01", L"+1"}, {"02", L"+2"}, {"03", L"+3"}, {"04", L"+4"}, {"05", L"+5"}});
+    ExpectEveryEntryBothWays<Text>({{70, 1, VALUE(Text, select.m_formText)}},
         {{"0", L"書式０"}, {"1", L"書式１"}, {"2", L"書式２"}, {"3", L"書式３"}});
     // Radio groups: the index of the checked button.
     ExpectEveryEntryBothWays<int>({{58, 1, VALUE(int, select.m_hopperIndex)}},
-                                  {{"1", 0}, {"2", 1}});
-    ExpectEveryEntryBothWays<int>({{60, 1, VALUE(int, select.m_typefaceIndex)},
-                                   {22, 1, VALUE(int, param.m_postcardIndex)},
-                                   {24, 1, VALUE(int, param.m_setPositionIndex)}},
-                                  {{"0", 0}, {"1", 1}});
+        {{"1", 0}, {"2", 1}});
+    ExpectEveryEntryBothWays<int>(
+        {{60, 1, VALUE(int, select.m_typefaceIndex)}, {22, 1, VALUE(int, param.m_postcardIndex)},
+         {24, 1, VALUE(int, param.m_setPositionIndex)}},
+        {{"0", 0}, {"1", 1}});
 }
+// clang-format on
 
 #undef VALUE
 
