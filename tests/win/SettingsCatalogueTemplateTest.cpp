@@ -16,6 +16,12 @@
 
 namespace {
 
+std::wstring TextOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
 INT_PTR CALLBACK QuietProc(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
@@ -35,14 +41,11 @@ public:
 
     // The control with this text, or null.
     HWND Find(const wchar_t* text) const {
-        for (HWND c = GetWindow(m_window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-            wchar_t buffer[256] = {};
-            GetWindowTextW(c, buffer, 256);
-            if (text == std::wstring(buffer)) {
-                return c;
-            }
+        HWND c = GetWindow(m_window, GW_CHILD);
+        while (c && TextOf(c) != text) {
+            c = GetWindow(c, GW_HWNDNEXT);
         }
-        return nullptr;
+        return c;
     }
 
 private:
@@ -54,12 +57,6 @@ std::wstring ClassOf(HWND window) {
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
     return name;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
 }
 
 LONG ButtonType(HWND window) {
