@@ -17,7 +17,5 @@ std::wstring ProgramFolder(const std::wstring& executablePath) {
 }
 
 std::wstring HelpFilePath(const std::wstring& executablePath, bool html) {
-    const std::wstring path =
-        ProgramFolder(executablePath) + (html ? L"kvswbd.chm" : L"kvswbd.hlp");
-    return path.size() > kMaxHelpPath ? std::wstring() : path;
+    return ProgramFolder(executablePath) + (html ? L"kvswbd.chm" : L"kvswbd.hlp");
 }

@@ -9,14 +9,11 @@
 constexpr unsigned long kPlatformWindows9x = 1;
 constexpr unsigned long kPlatformWindowsNt = 2;
 
-constexpr std::size_t kMaxHelpPath = 259; // characters, without the terminator
-
 bool UsesHtmlHelp(unsigned long platformId, unsigned long major, unsigned long minor);
 
 // The executable's folder, keeping its last backslash; a path without one
 // stays whole.
 std::wstring ProgramFolder(const std::wstring& executablePath);
 
-// Full path of the help file in the program's folder; empty when it would be
-// longer than kMaxHelpPath, which the program treats as a missing help file.
+// Full path of the help file in the program's folder, however long.
 std::wstring HelpFilePath(const std::wstring& executablePath, bool html);

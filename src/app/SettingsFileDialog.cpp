@@ -1,6 +1,7 @@
 #include "app/SettingsFileDialog.h"
 
 #include "app/HelpLocation.h"
+#include "app/Messages.h"
 #include "framework/WinApp.h"
 
 #include <commdlg.h>
@@ -10,9 +11,10 @@ const FileKind kSettingsFileKind = {L"SB設定ファイル (*.dat)\0*.dat\0\0", 
 const FileKind kCsvFileKind = {L"CSV ファイル (*.csv)\0*.csv\0\0", L"csv"};
 
 bool AskFileName(HWND owner, bool save, const FileKind& kind, std::wstring& path) {
-    wchar_t file[MAX_PATH] = {};
+    // Room for the longest path, so no choice is cut.
+    std::wstring file(kLongestPath, L'\0');
     const std::wstring initialName = std::wstring(L"*.") + kind.extension;
-    initialName.copy(file, MAX_PATH - 1);
+    initialName.copy(file.data(), kLongestPath - 1);
     const std::wstring folder = ProgramFolder(ExecutablePath());
 
     OPENFILENAMEW ofn = {};
@@ -20,8 +22,8 @@ bool AskFileName(HWND owner, bool save, const FileKind& kind, std::wstring& path
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = kind.filter;
     ofn.nFilterIndex = 1;
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = kLongestPath;
     ofn.lpstrInitialDir = folder.c_str();
     ofn.lpstrDefExt = kind.extension;
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
@@ -29,8 +31,13 @@ bool AskFileName(HWND owner, bool save, const FileKind& kind, std::wstring& path
 
     const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!chosen) {
+        // Without an error the user cancelled; a dialog that failed is no
+        // answer either, but the user learns of it.
+        if (CommDlgExtendedError() != 0) {
+            ShowMessage(owner, L"ファイルの選択に失敗しました。", MB_OK | MB_ICONEXCLAMATION);
+        }
         return false;
     }
-    path = file;
+    path = file.c_str();
     return true;
 }

@@ -18,7 +18,8 @@ extern const FileKind kCsvFileKind;      // "CSV ファイル (*.csv)", csv
 
 // Asks for a file to read (save = false) or to write (save = true, with a
 // question before an existing file is replaced), starting in the program's
-// own folder. False when the user cancels.
+// own folder. False when the user cancels, and when the dialog fails, which
+// is reported first.
 bool AskFileName(HWND owner, bool save, const FileKind& kind, std::wstring& path);
 
 inline bool AskSettingsFileName(HWND owner, bool save, std::wstring& path) {

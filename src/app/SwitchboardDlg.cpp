@@ -540,8 +540,7 @@ void CSwitchboardDlg::LocateHelpFile() {
     m_helpPath = HelpFilePath(ExecutablePath(), m_helpIsHtml);
 
     WIN32_FIND_DATAW found;
-    HANDLE search =
-        m_helpPath.empty() ? INVALID_HANDLE_VALUE : FindFirstFileW(m_helpPath.c_str(), &found);
+    HANDLE search = FindFirstFileW(m_helpPath.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
         EnableMenuItem(GetMenu(m_hWnd), ID_HELP_CONTENTS, MF_BYCOMMAND | MF_GRAYED | MF_DISABLED);
     } else {
@@ -550,8 +549,8 @@ void CSwitchboardDlg::LocateHelpFile() {
 }
 
 void CSwitchboardDlg::ShowHelp() {
-    const bool opened = !m_helpPath.empty() && (m_helpIsHtml ? OpenHtmlHelp(m_helpPath)
-                                                             : OpenClassicHelp(m_hWnd, m_helpPath));
+    const bool opened =
+        m_helpIsHtml ? OpenHtmlHelp(m_helpPath) : OpenClassicHelp(m_hWnd, m_helpPath);
     if (!opened) {
         ShowMessage(m_hWnd, L"ヘルプファイルが見つかりません。", MB_OK | MB_ICONEXCLAMATION);
     }

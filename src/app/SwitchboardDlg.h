@@ -109,7 +109,7 @@ private:
     CPage_Param m_pageParam;
     CPage_Param_2 m_pageParam2;
     bool m_helpIsHtml = true;
-    std::wstring m_helpPath; // empty when the path would not fit
+    std::wstring m_helpPath;
     std::wstring m_portName;
     std::wstring m_printerName;
     struct PendingRead {

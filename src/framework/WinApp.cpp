@@ -42,10 +42,22 @@ int CWinApp::Run(HINSTANCE instance) {
     return static_cast<int>(msg.wParam);
 }
 
+std::wstring ReadWhole(const std::function<DWORD(wchar_t* buffer, DWORD size)>& call) {
+    std::wstring text(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = call(text.data(), static_cast<DWORD>(text.size()));
+        // A buffer filled to its end may have been cut.
+        if (length < text.size() || text.size() >= kLongestPath) {
+            text.resize(length);
+            return text;
+        }
+        text.resize(text.size() * 2);
+    }
+}
+
 std::wstring ExecutablePath() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
+    return ReadWhole(
+        [](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
 }
 
 std::wstring SystemFolder() {

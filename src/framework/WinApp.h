@@ -6,6 +6,7 @@
 
 #include "framework/Wnd.h"
 
+#include <functional>
 #include <string>
 
 class CWinApp {
@@ -37,7 +38,15 @@ private:
     int m_exitCode = 0;
 };
 
-// Full path of the program's executable.
+// The longest path the system takes, in characters with the terminator.
+constexpr DWORD kLongestPath = 32768;
+
+// The text of a call that cuts what does not fit and then fills the whole
+// buffer, as GetModuleFileNameW does: asked again with a larger buffer until
+// the text fits, up to kLongestPath characters.
+std::wstring ReadWhole(const std::function<DWORD(wchar_t* buffer, DWORD size)>& call);
+
+// Full path of the program's executable, however long.
 std::wstring ExecutablePath();
 // The system folder, without a closing backslash: where system libraries are
 // loaded from by full path.

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -218,6 +219,22 @@ TEST_F(Framework, SettingControlsRaiseTheDataCheckFirstButNotWhileLoading) {
     page.StoreToBlock(block);
     EXPECT_EQ(WindowText(Item(kEdit)), L"2");
     EXPECT_EQ(DataChecks(), afterTyping);
+}
+
+// The executable's path comes back whole from a folder of any depth. The
+// stand-in cuts the path as the system does: the text is cut to fit with its
+// terminator, and the count is then the buffer's size.
+TEST(ReadWhole, AsksAgainUntilThePathFits) {
+    for (std::size_t length : {259u, 260u, 700u}) {
+        const std::wstring path = L"C:\\" + std::wstring(length - 14, L'd') + L"\\kvswbd.exe";
+        const auto getModuleFileName = [&](wchar_t* buffer, DWORD size) -> DWORD {
+            const std::size_t copied = std::min<std::size_t>(size - 1, path.size());
+            path.copy(buffer, copied);
+            buffer[copied] = L'\0';
+            return copied < path.size() ? size : static_cast<DWORD>(copied);
+        };
+        EXPECT_EQ(ReadWhole(getModuleFileName), path) << length;
+    }
 }
 
 } // namespace
