@@ -409,6 +409,7 @@ MENU_IMAGES = {
     165: "printer",
     166: "chip",
     167: "gear",
+    169: "magnifier",
 }
 
 

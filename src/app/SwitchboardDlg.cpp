@@ -74,24 +74,19 @@ CSwitchboardDlg::~CSwitchboardDlg() {
 bool CSwitchboardDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    // The menu bar, with images on twelve items of its drop-downs. The window
+    // The menu bar, with images on thirteen items of its drop-downs. The window
     // takes over the menu and destroys it with itself.
     m_menu.LoadFromTemplate(IDR_MAINMENU);
     const struct {
         UINT command;
         UINT bitmap;
     } menuImages[] = {
-        {ID_FILE_READ, IDB_MENU_READ},
-        {ID_FILE_WRITE, IDB_MENU_WRITE},
-        {ID_SEND, IDB_MENU_SEND},
-        {ID_FACTORY, IDB_MENU_FACTORY},
-        {ID_SELECT_PRINTER, IDB_MENU_PRINTER},
-        {ID_PAGE_PARAM, IDB_MENU_PARAM},
-        {ID_PAGE_PARAM_2, IDB_MENU_PARAM},
-        {ID_PAGE_MSW1, IDB_MENU_MSW},
-        {ID_PAGE_MSW2, IDB_MENU_MSW},
-        {ID_PAGE_MSW3, IDB_MENU_MSW},
-        {ID_PAGE_MSW4, IDB_MENU_MSW},
+        {ID_FILE_READ, IDB_MENU_READ},     {ID_FILE_WRITE, IDB_MENU_WRITE},
+        {ID_SEND, IDB_MENU_SEND},          {ID_FACTORY, IDB_MENU_FACTORY},
+        {ID_SETTINGS_LIST, IDB_MENU_LIST}, {ID_SELECT_PRINTER, IDB_MENU_PRINTER},
+        {ID_PAGE_PARAM, IDB_MENU_PARAM},   {ID_PAGE_PARAM_2, IDB_MENU_PARAM},
+        {ID_PAGE_MSW1, IDB_MENU_MSW},      {ID_PAGE_MSW2, IDB_MENU_MSW},
+        {ID_PAGE_MSW3, IDB_MENU_MSW},      {ID_PAGE_MSW4, IDB_MENU_MSW},
         {ID_PAGE_SELECT, IDB_MENU_SELECT},
     };
     for (const auto& image : menuImages) {

@@ -34,6 +34,7 @@
 #define IDB_MENU_MSW 166
 #define IDB_MENU_SELECT 167
 #define IDB_TABS 168
+#define IDB_MENU_LIST 169
 
 // Controls of the main window. The toolbar and the status bar share 2016.
 #define IDC_TABS 1000
