@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "app/SilentCommands.h"
 #include "app/SwitchboardDlg.h"
+#include "framework/StartupPhases.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -76,6 +77,7 @@ bool CSwitchboardApp::InitInstance() {
     const std::wstring startFile =
         commandLine.operands.empty() ? std::wstring() : AbsolutePath(commandLine.operands.front());
     InitCommonControls();
+    MarkStartupPhase("common-controls");
 
     // A mutex named after the program marks a running instance: bring its
     // window to the front instead of starting again. Creating it is the test,

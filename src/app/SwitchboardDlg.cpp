@@ -8,6 +8,7 @@
 #include "app/SettingsFileIo.h"
 #include "app/SettingsListDlg.h"
 #include "printer/Spooler.h"
+#include "framework/StartupPhases.h"
 #include "framework/Text.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -73,6 +74,7 @@ CSwitchboardDlg::~CSwitchboardDlg() {
 
 bool CSwitchboardDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    MarkStartupPhase("main-dialog");
 
     // The menu bar, with images on thirteen items of its drop-downs. The window
     // takes over the menu and destroys it with itself.
@@ -98,6 +100,7 @@ bool CSwitchboardDlg::OnInitDialog() {
         DestroyMenu(templateMenu);
     }
 
+    MarkStartupPhase("menu");
     LocateHelpFile();
 
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
@@ -105,11 +108,15 @@ bool CSwitchboardDlg::OnInitDialog() {
 
     m_toolBar.Create(m_hWnd);
     m_statusBar.Create(m_hWnd);
+    MarkStartupPhase("bars");
 
     InitBlocks();
     CreateTabsAndPages();
+    MarkStartupPhase("pages");
     LoadPagesFromBlock(m_blockCurrent);
+    MarkStartupPhase("load");
     OnSelectPrinter();
+    MarkStartupPhase("printers");
     m_pageSelect.UpdateFormButtonCaption();
     m_initialized = true;
     DragAcceptFiles(m_hWnd, TRUE);

@@ -1,6 +1,7 @@
 #include "framework/Dialog.h"
 
 #include "framework/DataExchange.h"
+#include "framework/StartupPhases.h"
 #include "framework/Text.h"
 #include "framework/WinApp.h"
 
@@ -26,6 +27,7 @@ INT_PTR CDialog::DoModal(HWND owner) {
     }
     if (!m_modalEnded) {
         ShowWindow(hwnd, SW_SHOW);
+        MarkStartupPhase("shown");
     }
     MSG msg;
     while (!m_modalEnded) {
