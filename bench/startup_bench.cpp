@@ -38,8 +38,9 @@ double Now() {
 }
 
 // The phases of kvswbd.exe's start-up in the order they end, as it marks them.
-const char* const kPhases[] = {"loader", "common-controls", "main-dialog", "menu", "bars", "pages",
-                               "load",   "printers",        "shown"};
+const char* const kPhases[] = {
+    "loader", "common-controls", "main-dialog", "menu-template", "menu",
+    "bars",   "pages",           "load",        "printers",      "shown"};
 
 // Milliseconds from `start` to the first mark of each phase in `file`.
 std::map<std::string, double> ReadPhases(const std::wstring& file, double start) {

@@ -75,10 +75,12 @@ CSwitchboardDlg::~CSwitchboardDlg() {
 bool CSwitchboardDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     MarkStartupPhase("main-dialog");
+    StartListingModelPrinters(IsNtPlatform()); // taken by the printer selection below
 
     // The menu bar, with images on thirteen items of its drop-downs. The window
     // takes over the menu and destroys it with itself.
     m_menu.LoadFromTemplate(IDR_MAINMENU);
+    MarkStartupPhase("menu-template");
     const struct {
         UINT command;
         UINT bitmap;
