@@ -364,8 +364,22 @@ bool MsgBox::Answer(int buttonId) const {
     HWND button = GetDlgItem(window_, buttonId);
     if (!button)
         return false;
+    DWORD process = 0;
+    GetWindowThreadProcessId(window_, &process);
     Send(button, BM_CLICK);
-    return WaitUntil([&] { return !IsWindow(window_) || !IsWindowVisible(window_); });
+    if (!WaitUntil([&] { return !IsWindow(window_) || !IsWindowVisible(window_); }))
+        return false;
+    // The box hides before its loop ends and its owner is enabled again; a key
+    // pressed in between is lost. Wait briefly for an enabled window of the
+    // program in front (another box that follows at once counts too).
+    WaitUntil(
+        [&] {
+            HWND front = GetForegroundWindow();
+            return !IsWindow(window_) && front && IsWindowEnabled(front) &&
+                   ProcessOf(front) == process;
+        },
+        2s);
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------
