@@ -75,7 +75,6 @@ CSwitchboardDlg::~CSwitchboardDlg() {
 bool CSwitchboardDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     MarkStartupPhase("main-dialog");
-    StartListingModelPrinters(IsNtPlatform()); // taken by the printer selection below
 
     // The menu bar, with images on thirteen items of its drop-downs. The window
     // takes over the menu and destroys it with itself.

@@ -2,8 +2,6 @@
 
 #include "framework/WinApp.h"
 
-#include <future>
-
 namespace {
 
 const wchar_t kJobName[] = L"Switchboard Status Write";
@@ -141,31 +139,8 @@ bool IsNtPlatform() {
     return WindowsVersion().dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
-namespace {
-
-// The list started by StartListingModelPrinters, until it is taken.
-std::future<std::vector<PrinterRow>> s_started;
-bool s_startedNt = false;
-
-std::vector<PrinterRow> ListNow(bool ntPlatform, const SpoolerCalls& spooler) {
-    return ntPlatform ? ListNt(spooler) : ListOther(spooler);
-}
-
-} // namespace
-
 std::vector<PrinterRow> ListModelPrinters(bool ntPlatform, const SpoolerCalls& spooler) {
-    if (s_started.valid() && s_startedNt == ntPlatform && &spooler == &SystemSpooler()) {
-        return s_started.get();
-    }
-    return ListNow(ntPlatform, spooler);
-}
-
-void StartListingModelPrinters(bool ntPlatform) {
-    if (s_started.valid()) {
-        return;
-    }
-    s_startedNt = ntPlatform;
-    s_started = std::async(std::launch::async, ListNow, ntPlatform, std::cref(SystemSpooler()));
+    return ntPlatform ? ListNt(spooler) : ListOther(spooler);
 }
 
 bool SendSettingsJob(const std::wstring& printerName, const SettingsBlock& block, bool ntPlatform,

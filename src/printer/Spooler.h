@@ -35,12 +35,6 @@ bool IsNtPlatform();
 std::vector<PrinterRow> ListModelPrinters(bool ntPlatform,
                                           const SpoolerCalls& spooler = SystemSpooler());
 
-// Starts listing the printers on another thread while the main window is
-// being built: loading the spooler and asking it take long. The next
-// ListModelPrinters call through the system's spooler for the same platform
-// waits for that list and returns it, once; later calls ask the spooler again.
-void StartListingModelPrinters(bool ntPlatform);
-
 // Sends the 190 bytes of the block as the data of one raw job. False when the
 // printer cannot be used, refuses the job or does not take every byte; a job
 // that did not take every byte is aborted, so nothing of it is printed.

@@ -88,19 +88,6 @@ TEST_F(SpoolerTest, ListsOnlyUsablePrintersOfTheModel) {
     }
 }
 
-// The list started while the main window is built is taken once; the next
-// printer selection asks the spooler again and sees a printer added since.
-TEST_F(SpoolerTest, ListStartedEarlyIsTakenOnceThenTheSpoolerIsAskedAgain) {
-    Install({{L"Model on LPT1", L"Korrin Vellatype 44QX", L"LPT1:"}});
-    StartListingModelPrinters(true);
-    std::vector<PrinterRow> rows = ListModelPrinters(true);
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].name, L"Model on LPT1");
-
-    Install({{L"Model on LPT2", L"Korrin Vellatype 44QX", L"LPT2:"}});
-    EXPECT_EQ(ListModelPrinters(true).size(), 2u);
-}
-
 TEST_F(SpoolerTest, SendsExactlyTheBlockAsOneRawJob) {
     const std::wstring out = TempUnixPath(L"spooler-test-lpt2.out");
     DeleteFileW(WindowsPathOf(out).c_str());
