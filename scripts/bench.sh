@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Benchmarks under Wine, each measured side by side in one run: start-up and
 # peak memory of kvswbd.exe against a minimal dialog program built the same
-# way, the cost of a data check and of loading all pages, and the size of
-# kvswbd.exe. Usage: scripts/bench.sh [start-up runs, default 10]
+# way, where kvswbd.exe's start-up time goes (phase by phase), the cost of a
+# data check and of loading all pages, and the size of kvswbd.exe. Usage: scripts/bench.sh [start-up runs, default 10]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-10}
