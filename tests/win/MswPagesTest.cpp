@@ -1,6 +1,7 @@
 // The memory switch pages in-process: every switch control reaches its own
 // bit, the country list and its data check, and texts that fit their controls.
 
+#include "PageWindows.h"
 #include "framework/Text.h"
 #include "pages/Page_MSW1.h"
 #include "pages/Page_MSW2.h"
@@ -16,44 +17,10 @@
 
 namespace {
 
-int g_dataChecks = 0;
-
-LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_COMMAND && LOWORD(wParam) == ID_DATA_CHECK && lParam == 0) {
-        ++g_dataChecks;
-        return 0;
-    }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-std::vector<HWND> Children(HWND page) {
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-    }
-    return children;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    return name;
-}
-
-LONG ButtonType(HWND window) {
-    return GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK;
-}
-
 class MswPages : public ::testing::Test {
 protected:
     void SetUp() override {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = ParentProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"MswPagesTestParent";
-        RegisterClassW(&wc);
-        parent = CreateWindowExW(0, wc.lpszClassName, L"parent", WS_POPUP, 0, 0, 500, 500, nullptr,
-                                 nullptr, wc.hInstance, nullptr);
+        parent = CreateDataCheckParent();
         for (CSettingsPage* page : Pages()) {
             ASSERT_TRUE(page->Create(parent));
         }

@@ -2,6 +2,7 @@
 // page's fields through its real controls, the form records carried byte for
 // byte, and texts that fit their controls in both templates.
 
+#include "PageWindows.h"
 #include "framework/Text.h"
 #include "pages/Page_Select.h"
 #include "res/resource.h"
@@ -88,14 +89,6 @@ TEST_F(SelectPage, ValuesWithoutAnEntryKeepTheControlsAndRecordsPassUnread) {
     Put(expected, 62, "0");
     Put(expected, 70, "0");
     EXPECT_EQ(Bytes(stored), Bytes(expected));
-}
-
-std::vector<HWND> Children(HWND window) {
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-    }
-    return children;
 }
 
 INT_PTR CALLBACK PlainDialogProc(HWND, UINT msg, WPARAM, LPARAM) {

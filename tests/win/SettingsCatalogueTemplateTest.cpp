@@ -2,6 +2,7 @@
 // choice and unit that the list shows is spelled as the pages show it, and
 // stands where the control it names stands.
 
+#include "PageWindows.h"
 #include "pages/SettingsCatalogue.h"
 #include "res/resource.h"
 
@@ -52,16 +53,6 @@ private:
     HWND m_parent = nullptr;
     HWND m_window = nullptr;
 };
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-LONG ButtonType(HWND window) {
-    return GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK;
-}
 
 // The next control after `from` in tab order that is not a static label.
 HWND NextControl(HWND from) {
