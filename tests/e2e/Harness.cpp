@@ -364,22 +364,8 @@ bool MsgBox::Answer(int buttonId) const {
     HWND button = GetDlgItem(window_, buttonId);
     if (!button)
         return false;
-    DWORD process = 0;
-    GetWindowThreadProcessId(window_, &process);
     Send(button, BM_CLICK);
-    if (!WaitUntil([&] { return !IsWindow(window_) || !IsWindowVisible(window_); }))
-        return false;
-    // The box hides before its loop ends and its owner is enabled again; a key
-    // pressed in between is lost. Wait briefly for an enabled window of the
-    // program in front (another box that follows at once counts too).
-    WaitUntil(
-        [&] {
-            HWND front = GetForegroundWindow();
-            return !IsWindow(window_) && front && IsWindowEnabled(front) &&
-                   ProcessOf(front) == process;
-        },
-        2s);
-    return true;
+    return WaitUntil([&] { return !IsWindow(window_) || !IsWindowVisible(window_); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -696,6 +682,14 @@ void Program::EnsureProgramInFront() {
 
 void Program::Press(const Key& key) {
     EnsureProgramInFront();
+    // A message box hides before its loop ends and its owner is enabled
+    // again; a key typed in between is lost.
+    WaitUntil(
+        [] {
+            HWND front = GetForegroundWindow();
+            return front && IsWindowEnabled(front);
+        },
+        2s);
     std::vector<INPUT> inputs;
     for (WORD modifier : key.modifiers)
         inputs.push_back(KeyInput(modifier, false));
