@@ -4,23 +4,23 @@
 
 namespace {
 
-struct OptionSpec {
+struct OptionRow {
     const wchar_t* name; // lower case, without '/'
     bool repeatable;
 };
 
-struct CommandSpec {
+struct CommandRow {
     Command command;
     const wchar_t* name; // the switch that selects it, lower case; null for the window
     // What each operand is, for the message when it is missing; the command
     // takes exactly these operands.
     std::vector<const wchar_t*> operands;
-    std::vector<OptionSpec> options; // each takes one value
+    std::vector<OptionRow> options; // each takes one value
     std::vector<const wchar_t*> usage;
 };
 
-const std::vector<CommandSpec>& Commands() {
-    static const std::vector<CommandSpec> commands = {
+const std::vector<CommandRow>& Commands() {
+    static const std::vector<CommandRow> commands = {
         {Command::OpenWindow,
          nullptr,
          {},
@@ -62,17 +62,17 @@ std::wstring SwitchName(const std::wstring& arg) {
     return name;
 }
 
-const CommandSpec* FindCommand(const std::wstring& name) {
-    for (const CommandSpec& spec : Commands()) {
-        if (spec.name && name == spec.name) {
-            return &spec;
+const CommandRow* FindCommand(const std::wstring& name) {
+    for (const CommandRow& row : Commands()) {
+        if (row.name && name == row.name) {
+            return &row;
         }
     }
     return nullptr;
 }
 
-const OptionSpec* FindOption(const CommandSpec& spec, const std::wstring& name) {
-    for (const OptionSpec& option : spec.options) {
+const OptionRow* FindOption(const CommandRow& row, const std::wstring& name) {
+    for (const OptionRow& option : row.options) {
         if (name == option.name) {
             return &option;
         }
@@ -82,7 +82,7 @@ const OptionSpec* FindOption(const CommandSpec& spec, const std::wstring& name) 
 
 bool IsAnyOption(const std::wstring& name) {
     return std::any_of(Commands().begin(), Commands().end(),
-                       [&](const CommandSpec& spec) { return FindOption(spec, name) != nullptr; });
+                       [&](const CommandRow& row) { return FindOption(row, name) != nullptr; });
 }
 
 ParsedCommandLine Failure(const std::wstring& error) {
@@ -106,7 +106,7 @@ std::vector<std::wstring> ParsedCommandLine::Values(const std::wstring& option) 
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
     ParsedCommandLine result;
-    const CommandSpec* command = nullptr;
+    const CommandRow* command = nullptr;
     std::wstring commandArg;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::wstring& arg = args[i];
@@ -120,11 +120,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
             result.command = Command::ShowUsage;
             return result; // whatever else is given
         }
-        if (const CommandSpec* spec = FindCommand(name)) {
+        if (const CommandRow* row = FindCommand(name)) {
             if (command) {
                 return Failure(commandArg + L" と " + arg + L" は一緒に指定できません。");
             }
-            command = spec;
+            command = row;
             commandArg = arg;
         } else if (IsAnyOption(name)) {
             if (i + 1 == args.size()) {
@@ -149,7 +149,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
     }
     for (std::size_t i = 0; i < result.options.size(); ++i) {
         const std::wstring& name = result.options[i].first;
-        const OptionSpec* option = FindOption(*command, name);
+        const OptionRow* option = FindOption(*command, name);
         if (!option) {
             return Failure(L"/" + name + L" はここでは指定できません。");
         }
@@ -172,8 +172,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
 
 std::vector<std::wstring> UsageLines() {
     std::vector<std::wstring> lines{L"使い方:"};
-    for (const CommandSpec& spec : Commands()) {
-        lines.insert(lines.end(), spec.usage.begin(), spec.usage.end());
+    for (const CommandRow& row : Commands()) {
+        lines.insert(lines.end(), row.usage.begin(), row.usage.end());
     }
     return lines;
 }

@@ -1,5 +1,7 @@
 #include "app/ConsoleReport.h"
 
+#include "app/Utf8.h"
+
 #include <windows.h>
 
 namespace {
@@ -26,11 +28,7 @@ struct Outputs {
 };
 
 void WriteUtf8(HANDLE file, const std::wstring& text) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                        length, nullptr, nullptr);
+    const std::string bytes = Utf8(text);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }

@@ -1,7 +1,9 @@
 #include "app/SettingsFileDialog.h"
 
 #include "app/HelpLocation.h"
+#include "app/MessageTexts.h"
 #include "app/Messages.h"
+#include "app/SettingsFileIo.h"
 #include "framework/WinApp.h"
 
 #include <commdlg.h>
@@ -40,4 +42,12 @@ bool AskFileName(HWND owner, bool save, const FileKind& kind, std::wstring& path
     }
     path = file.c_str();
     return true;
+}
+
+std::optional<SettingsBlock> ReadSettingsFileOrSay(HWND owner, const std::wstring& path) {
+    std::optional<SettingsBlock> block = ReadSettingsFile(path);
+    if (!block) {
+        ShowMessage(owner, kNotSettingsFileText, MB_OK | MB_ICONEXCLAMATION);
+    }
+    return block;
 }

@@ -1,8 +1,11 @@
 #pragma once
 // The open and save-as dialogs for settings files and for the settings list.
 
+#include "settings/SettingsBlock.h"
+
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 // A kind of file the dialogs offer: the filter in the dialog's own form
@@ -21,6 +24,10 @@ extern const FileKind kCsvFileKind;      // "CSV ファイル (*.csv)", csv
 // own folder. False when the user cancels, and when the dialog fails, which
 // is reported first.
 bool AskFileName(HWND owner, bool save, const FileKind& kind, std::wstring& path);
+
+// The block of the settings file at `path`; when it is none, the user is told
+// so (owned by `owner`) and nothing is returned.
+std::optional<SettingsBlock> ReadSettingsFileOrSay(HWND owner, const std::wstring& path);
 
 inline bool AskSettingsFileName(HWND owner, bool save, std::wstring& path) {
     return AskFileName(owner, save, kSettingsFileKind, path);

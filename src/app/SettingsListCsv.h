@@ -3,6 +3,7 @@
 // byte-order mark, CRLF line ends, fields quoted as RFC 4180 requires.
 // Portable: no windows.h.
 
+#include "app/Utf8.h"
 #include "pages/SettingsCatalogue.h"
 
 #include <string>
@@ -15,7 +16,3 @@ std::string SettingsListCsv(const std::vector<ComparedRow>& rows);
 // One field: quoted when it holds a comma, a quote or a line break, with
 // every quote doubled.
 std::string CsvField(const std::wstring& text);
-
-// UTF-16 (or UTF-32, where wchar_t is 32 bits wide) to UTF-8. An unpaired
-// surrogate becomes U+FFFD.
-std::string Utf8(const std::wstring& text);

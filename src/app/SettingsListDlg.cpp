@@ -1,8 +1,8 @@
 #include "app/SettingsListDlg.h"
 
 #include "app/Messages.h"
+#include "app/MessageTexts.h"
 #include "app/SettingsFileDialog.h"
-#include "app/SettingsFileIo.h"
 #include "app/SettingsListFile.h"
 #include "res/resource.h"
 
@@ -117,11 +117,7 @@ void CSettingsListDlg::ChooseComparison() {
         std::wstring path;
         std::optional<SettingsBlock> block;
         if (AskSettingsFileName(m_hWnd, false, path)) {
-            block = ReadSettingsFile(path);
-            if (!block) {
-                ShowMessage(m_hWnd, L"このファイルは設定ファイルではありません。",
-                            MB_OK | MB_ICONEXCLAMATION);
-            }
+            block = ReadSettingsFileOrSay(m_hWnd, path);
         }
         if (!block) {
             ::SendMessageW(compare, CB_SETCURSEL, static_cast<WPARAM>(m_comparison), 0);
@@ -188,6 +184,6 @@ void CSettingsListDlg::SaveCsv() {
         return;
     }
     if (!WriteSettingsListFile(path, m_rows)) {
-        ShowMessage(m_hWnd, L"設定一覧の保存に失敗しました。", MB_OK | MB_ICONSTOP);
+        ShowMessage(m_hWnd, kSettingsListNotSavedText, MB_OK | MB_ICONSTOP);
     }
 }

@@ -1,6 +1,7 @@
 #include "app/SilentCommands.h"
 
 #include "app/ConsoleReport.h"
+#include "app/MessageTexts.h"
 #include "app/SettingsFileIo.h"
 #include "app/SettingsListFile.h"
 #include "printer/SendTargets.h"
@@ -19,7 +20,7 @@ void ReportUsage() {
 std::optional<SettingsBlock> ReadOperandFile(const std::wstring& path) {
     std::optional<SettingsBlock> block = ReadSettingsFile(path);
     if (!block) {
-        ReportLine(path + L": このファイルは設定ファイルではありません。");
+        ReportLine(path + L": " + kNotSettingsFileText);
     }
     return block;
 }
@@ -66,7 +67,7 @@ int Report(const ParsedCommandLine& commandLine) {
     }
     const std::wstring& csvPath = commandLine.operands[1];
     if (!WriteSettingsListFile(csvPath, CompareSettings(*block, *other))) {
-        ReportLine(csvPath + L": 設定一覧の保存に失敗しました。");
+        ReportLine(csvPath + L": " + kSettingsListNotSavedText);
         return kExitWriteFailed;
     }
     ReportLine(csvPath + L": 設定一覧を保存しました。");

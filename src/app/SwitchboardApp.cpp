@@ -4,6 +4,7 @@
 #include "app/SilentCommands.h"
 #include "app/SwitchboardDlg.h"
 #include "framework/StartupPhases.h"
+#include "framework/WinApp.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -28,19 +29,10 @@ std::vector<std::wstring> ProgramArguments() {
 // A path relative to the current folder made absolute, as a running window
 // with another current folder must read it.
 std::wstring AbsolutePath(const std::wstring& path) {
-    std::wstring full(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (length == 0) {
-            return path;
-        }
-        if (length < full.size()) {
-            full.resize(length);
-            return full;
-        }
-        full.resize(length);
-    }
+    const std::wstring full = ReadWhole([&](wchar_t* buffer, DWORD size) {
+        return GetFullPathNameW(path.c_str(), size, buffer, nullptr);
+    });
+    return full.empty() ? path : full;
 }
 
 // The running instance's window; a while is given to one that is still starting.

@@ -3,6 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/HelpLocation.h"
 #include "app/HelpViewer.h"
+#include "app/MessageTexts.h"
 #include "app/Messages.h"
 #include "app/SettingsFileDialog.h"
 #include "app/SettingsFileIo.h"
@@ -391,11 +392,8 @@ void CSwitchboardDlg::ReadSettingsFileFrom(const std::wstring& path, bool askDis
     if (askDiscard && !ConfirmDiscardBeforeRead()) {
         return;
     }
-    if (const std::optional<SettingsBlock> block = ReadSettingsFile(path)) {
+    if (const std::optional<SettingsBlock> block = ReadSettingsFileOrSay(m_hWnd, path)) {
         SettingsFileRead(*block);
-    } else {
-        ShowMessage(m_hWnd, L"このファイルは設定ファイルではありません。",
-                    MB_OK | MB_ICONEXCLAMATION);
     }
 }
 
@@ -487,19 +485,15 @@ bool CSwitchboardDlg::OnSendToPrinter() {
         }
     }
     if (IsFilePort(m_portName)) {
-        ShowMessage(m_hWnd, L"接続先がFILEのため設定値を送信できません。",
-                    MB_OK | MB_ICONINFORMATION);
+        ShowMessage(m_hWnd, kFilePortText, MB_OK | MB_ICONINFORMATION);
         return false;
     }
     if (SendSettingsJob(m_printerName, m_blockCurrent, IsNtPlatform())) {
-        ShowMessage(m_hWnd, L"プリンタに設定値を送信しました。", MB_OK | MB_ICONINFORMATION);
+        ShowMessage(m_hWnd, kSentText, MB_OK | MB_ICONINFORMATION);
         SettingsSent();
         return true;
     }
-    ShowMessage(m_hWnd,
-                L"指定されたプリンタは、現在接続されていないか、"
-                L"プリンタ使用権の制限により使用できません。",
-                MB_OK | MB_ICONEXCLAMATION);
+    ShowMessage(m_hWnd, kPrinterUnusableText, MB_OK | MB_ICONEXCLAMATION);
     OnSelectPrinter();
     return false;
 }

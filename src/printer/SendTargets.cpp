@@ -1,6 +1,7 @@
 #include "printer/SendTargets.h"
 
 #include "app/CommandLine.h"
+#include "app/MessageTexts.h"
 
 #include <algorithm>
 
@@ -44,8 +45,7 @@ SendTargets ChooseSendTargets(const std::vector<PrinterRow>& listed,
             result.lines.push_back(PrinterLine(name, L"使用可能なプリンタの中に見つかりません。"));
         } else if (IsFilePort(row->port)) {
             filePort = true;
-            result.lines.push_back(
-                PrinterLine(name, L"接続先がFILEのため設定値を送信できません。"));
+            result.lines.push_back(PrinterLine(name, kFilePortText));
         }
         result.names.push_back(name);
     }
@@ -57,10 +57,9 @@ SendTargets ChooseSendTargets(const std::vector<PrinterRow>& listed,
 }
 
 std::wstring SentLine(const std::wstring& printer) {
-    return PrinterLine(printer, L"プリンタに設定値を送信しました。");
+    return PrinterLine(printer, kSentText);
 }
 
 std::wstring SendFailedLine(const std::wstring& printer) {
-    return PrinterLine(printer, L"指定されたプリンタは、現在接続されていないか、"
-                                L"プリンタ使用権の制限により使用できません。");
+    return PrinterLine(printer, kPrinterUnusableText);
 }
