@@ -42,14 +42,23 @@ const char* const kPhases[] = {
     "loader", "common-controls", "main-dialog", "menu-template", "menu",
     "bars",   "pages",           "load",        "printers",      "shown"};
 
-// Milliseconds from `start` to the first mark of each phase in `file`.
-std::map<std::string, double> ReadPhases(const std::wstring& file, double start) {
-    std::map<std::string, double> phases;
+// Where a phase ended: milliseconds since the process was created, and the
+// peak working set then in MiB.
+struct PhaseEnd {
+    double milliseconds;
+    double peakMiB;
+};
+
+// The first mark of each phase in `file`; `start` is when the process was created.
+std::map<std::string, PhaseEnd> ReadPhases(const std::wstring& file, double start) {
+    std::map<std::string, PhaseEnd> phases;
     std::ifstream in(file.c_str());
     std::string name;
     long long counter = 0;
-    while (in >> name >> counter) {
-        phases.emplace(name, Milliseconds(counter) - start);
+    unsigned long long peak = 0;
+    while (in >> name >> counter >> peak) {
+        phases.emplace(name, PhaseEnd{Milliseconds(counter) - start,
+                                      static_cast<double>(peak) / (1024.0 * 1024.0)});
     }
     return phases;
 }
@@ -69,7 +78,7 @@ void SetUnmanaged(const wchar_t* exe, bool unmanaged) {
 // Starts the program and waits until it is ready. With `phaseFile`, the
 // program marks its phases into that file and `phases` gets them.
 bool Run(const std::wstring& path, const wchar_t* title, Sample& sample,
-         const std::wstring& phaseFile = L"", std::map<std::string, double>* phases = nullptr) {
+         const std::wstring& phaseFile = L"", std::map<std::string, PhaseEnd>* phases = nullptr) {
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -113,7 +122,7 @@ bool Run(const std::wstring& path, const wchar_t* title, Sample& sample,
     CloseHandle(info.hProcess);
     if (phases) {
         *phases = ReadPhases(phaseFile, start);
-        (*phases)["ready"] = sample.milliseconds;
+        (*phases)["ready"] = PhaseEnd{sample.milliseconds, sample.peakMiB};
     }
     return window != nullptr;
 }
@@ -165,15 +174,17 @@ int wmain(int argc, wchar_t** argv) {
     // The breakdown, from separate runs: marking costs a little time itself.
     const int phaseRuns = std::max(3, runs / 2);
     std::map<std::string, std::vector<double>> phaseTimes;
+    std::map<std::string, std::vector<double>> phasePeaks;
     wchar_t tempFolder[MAX_PATH];
     GetTempPathW(MAX_PATH, tempFolder);
     const std::wstring phaseFile = std::wstring(tempFolder) + L"kvswbd-phases.txt";
     for (int i = 0; i < phaseRuns && ok; ++i) {
         Sample ignored{};
-        std::map<std::string, double> phases;
+        std::map<std::string, PhaseEnd> phases;
         ok = Run(argv[1], L"Korrin Vellatype 44QX スイッチボード", ignored, phaseFile, &phases);
-        for (const auto& [name, milliseconds] : phases) {
-            phaseTimes[name].push_back(milliseconds);
+        for (const auto& [name, end] : phases) {
+            phaseTimes[name].push_back(end.milliseconds);
+            phasePeaks[name].push_back(end.peakMiB);
         }
     }
     DeleteFileW(phaseFile.c_str());
@@ -194,9 +205,11 @@ int wmain(int argc, wchar_t** argv) {
                 runs, p.milliseconds, m.milliseconds, p.milliseconds / m.milliseconds);
     std::printf("peak working set: kvswbd %.1f MiB, minimal %.1f MiB, ratio %.2f (goal <= 1.5)\n",
                 p.peakMiB, m.peakMiB, p.peakMiB / m.peakMiB);
-    std::printf("kvswbd start-up phases (median of %d runs, ms since the process was created):\n",
+    std::printf("kvswbd start-up phases (median of %d runs, ms since the process was created, "
+                "peak working set then):\n",
                 phaseRuns);
     double previous = 0.0;
+    double previousPeak = 0.0;
     std::vector<const char*> names(std::begin(kPhases), std::end(kPhases));
     names.push_back("ready");
     for (const char* name : names) {
@@ -206,8 +219,11 @@ int wmain(int argc, wchar_t** argv) {
             continue;
         }
         const double at = MedianOf(found->second);
-        std::printf("  %-16s ends at %6.1f ms, took %6.1f ms\n", name, at, at - previous);
+        const double peak = MedianOf(phasePeaks[name]);
+        std::printf("  %-16s ends at %6.1f ms, took %6.1f ms, peak %5.1f MiB (%+5.1f)\n", name, at,
+                    at - previous, peak, peak - previousPeak);
         previous = at;
+        previousPeak = peak;
     }
     return 0;
 }

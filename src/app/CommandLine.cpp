@@ -104,6 +104,17 @@ std::vector<std::wstring> ParsedCommandLine::Values(const std::wstring& option) 
     return values;
 }
 
+bool HasArguments(const std::wstring& commandLine) {
+    std::size_t end = 0;
+    if (!commandLine.empty() && commandLine[0] == L'"') {
+        end = commandLine.find(L'"', 1);
+        end = end == std::wstring::npos ? commandLine.size() : end + 1;
+    } else {
+        end = std::min(commandLine.find_first_of(L" \t"), commandLine.size());
+    }
+    return commandLine.find_first_not_of(L" \t", end) != std::wstring::npos;
+}
+
 ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
     ParsedCommandLine result;
     const CommandRow* command = nullptr;

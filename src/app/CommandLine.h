@@ -42,5 +42,11 @@ struct ParsedCommandLine {
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args);
 
+// True when a whole command line (GetCommandLineW) holds anything after the
+// program's name, which is skipped as CommandLineToArgvW skips it: up to the
+// closing quote when it begins with one, else up to the first space or tab.
+// Without arguments the program need not load the shell library to split them.
+bool HasArguments(const std::wstring& commandLine);
+
 // The usage text that /? prints, one line per element.
 std::vector<std::wstring> UsageLines();

@@ -16,6 +16,9 @@ namespace {
 // The arguments after the program's own name.
 std::vector<std::wstring> ProgramArguments() {
     std::vector<std::wstring> args;
+    if (!HasArguments(GetCommandLineW())) {
+        return args;
+    }
     int count = 0;
     if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count)) {
         for (int i = 1; i < count; ++i) {

@@ -121,7 +121,10 @@ bool CSwitchboardDlg::OnInitDialog() {
     MarkStartupPhase("printers");
     m_pageSelect.UpdateFormButtonCaption();
     m_initialized = true;
-    DragAcceptFiles(m_hWnd, TRUE);
+    // What DragAcceptFiles does, without loading the shell library at start:
+    // it is loaded with the first file dropped.
+    SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE,
+                      GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
     if (!m_pendingReads.empty()) {
         SetTimer(m_hWnd, kReadPendingTimer, kReadPendingMs, nullptr);
     }

@@ -62,6 +62,28 @@ TEST(CommandLine, ParsesEachForm) {
     }
 }
 
+// Only a line with nothing but blanks after the program's name has no
+// arguments; anything else goes to the system's splitting as before.
+TEST(CommandLine, HasArgumentsAfterTheProgramName) {
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"", false},
+        {L"kvswbd.exe", false},
+        {L"kvswbd.exe  \t ", false},
+        {L"\"C:\\My Programs\\kvswbd.exe\"", false},
+        {L"\"C:\\My Programs\\kvswbd.exe\" ", false},
+        {L"\"C:\\My Programs\\kvswbd.exe", false}, // no closing quote: all of it is the name
+        {L"kvswbd.exe a.dat", true},
+        {L"kvswbd.exe\t/?", true},
+        {L"kvswbd.exe \"\"", true}, // an empty argument is one
+        {L"\"C:\\My Programs\\kvswbd.exe\" /send a.dat", true},
+        {L"\"kvswbd.exe\"a.dat", true},
+        {L"C:\\My Programs\\kvswbd.exe", true}, // unquoted: what follows the space is one
+    };
+    for (const auto& [line, expected] : cases) {
+        EXPECT_EQ(HasArguments(line), expected) << testing::PrintToString(std::wstring(line));
+    }
+}
+
 TEST(CommandLine, ReportTakesTwoFilesAndOneComparison) {
     const ParsedCommandLine report =
         ParseCommandLine({L"-REPORT", L"a.dat", L"b.csv", L"/Compare", L"c.dat"});
