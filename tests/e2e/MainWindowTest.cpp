@@ -25,6 +25,8 @@ TEST_F(MainWindowTest, OpensWithSevenTabsAndTheFirstPageInFront) {
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    // Explorer drops files only on a window with this style.
+    EXPECT_TRUE(GetWindowLongW(app.Window(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 
     ASSERT_NE(app.Toolbar(), nullptr);
     EXPECT_EQ(GetDlgCtrlID(app.Toolbar()), kBarId);
