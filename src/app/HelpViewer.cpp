@@ -17,13 +17,7 @@ HtmlHelpFunction LoadHtmlHelp() {
         tried = true;
         // From the system folder only: a file of that name beside the program
         // (a downloads folder) must never be loaded.
-        if (HMODULE control = LoadSystemLibrary(L"hhctrl.ocx")) {
-            // Through the generic function pointer type, which converts to
-            // any other without a warning about the signature.
-            using Generic = void (*)();
-            s_htmlHelp = reinterpret_cast<HtmlHelpFunction>(
-                reinterpret_cast<Generic>(GetProcAddress(control, "HtmlHelpW")));
-        }
+        s_htmlHelp = FindFunction<HtmlHelpFunction>(LoadSystemLibrary(L"hhctrl.ocx"), "HtmlHelpW");
     }
     return s_htmlHelp;
 }

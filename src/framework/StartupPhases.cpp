@@ -1,5 +1,7 @@
 #include "framework/StartupPhases.h"
 
+#include "framework/SystemLibrary.h"
+
 #include <windows.h>
 #include <psapi.h>
 
@@ -22,9 +24,8 @@ const std::wstring& PhaseFile() {
 // Looked up rather than imported: only the benchmark runs need it.
 unsigned long long PeakWorkingSet() {
     using QueryFunction = BOOL(WINAPI*)(HANDLE, PPROCESS_MEMORY_COUNTERS, DWORD);
-    using Generic = void (*)(); // converts to any function pointer without a warning
-    static const auto query = reinterpret_cast<QueryFunction>(reinterpret_cast<Generic>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "K32GetProcessMemoryInfo")));
+    static const auto query =
+        FindFunction<QueryFunction>(GetModuleHandleW(L"kernel32.dll"), "K32GetProcessMemoryInfo");
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof(counters);
     return query && query(GetCurrentProcess(), &counters, sizeof(counters))

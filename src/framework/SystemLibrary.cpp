@@ -33,9 +33,8 @@ void RestrictDllSearchToSystemFolder() {
     // Looked up rather than imported, so that the program still starts on
     // Windows versions without it.
     using SetDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    using Generic = void (*)(); // converts to any function pointer without a warning
-    const auto setDirectories = reinterpret_cast<SetDirectoriesFunction>(reinterpret_cast<Generic>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    const auto setDirectories = FindFunction<SetDirectoriesFunction>(
+        GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (setDirectories) {
         setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     }

@@ -5,8 +5,9 @@
 //
 // The program imports only DLLs that Windows always takes from the system
 // folder (its known DLLs, and the common controls through the manifest). The
-// spooler (WINSPOOL.DRV) is imported with a delay: the first call loads it,
-// through the hook in SystemLibrary.cpp, from the system folder by full path.
+// spooler (WINSPOOL.DRV), the common dialogs and the shell library are
+// imported with a delay: the first call loads each, through the hook in
+// SystemLibrary.cpp, from the system folder by full path.
 
 #include <windows.h>
 
@@ -18,3 +19,14 @@ void RestrictDllSearchToSystemFolder();
 // Loads `name` (a file name such as L"hhctrl.ocx") from the system folder by
 // its full path; null when it is not there.
 HMODULE LoadSystemLibrary(const wchar_t* name);
+
+// The function `name` of `module` as the pointer type `Function`; null when
+// the module is null or lacks it (an older Windows). The cast goes through
+// the generic function pointer type, which converts to any other without a
+// warning about the signature.
+template <typename Function> Function FindFunction(HMODULE module, const char* name) {
+    using Generic = void (*)();
+    return module
+               ? reinterpret_cast<Function>(reinterpret_cast<Generic>(GetProcAddress(module, name)))
+               : nullptr;
+}
