@@ -1,6 +1,7 @@
 #include "app/ConsoleReport.h"
 
 #include "app/Utf8.h"
+#include "framework/WinApp.h"
 
 #include <windows.h>
 
@@ -29,8 +30,7 @@ struct Outputs {
 
 void WriteUtf8(HANDLE file, const std::wstring& text) {
     const std::string bytes = Utf8(text);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    WriteAll(file, bytes.data(), bytes.size());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/SettingsFileIo.h"
 
+#include "framework/WinApp.h"
 #include "settings/SettingsFile.h"
 
 #include <windows.h>
@@ -35,10 +36,7 @@ WriteResult WriteSettingsFile(const std::wstring& path, const SettingsBlock& blo
                                                      : WriteResult::OpenFailed;
     }
     const SettingsFileImage image = BuildSettingsFile(block);
-    DWORD written = 0;
-    const bool ok =
-        WriteFile(file, image.data(), static_cast<DWORD>(image.size()), &written, nullptr) &&
-        written == image.size();
+    const bool ok = WriteAll(file, image.data(), image.size());
     // A failed close can lose buffered data too, so it counts as a failed write.
     const bool closed = CloseHandle(file) != 0;
     return ok && closed ? WriteResult::Written : WriteResult::WriteFailed;

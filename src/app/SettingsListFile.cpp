@@ -1,6 +1,7 @@
 #include "app/SettingsListFile.h"
 
 #include "app/SettingsListCsv.h"
+#include "framework/WinApp.h"
 
 #include <windows.h>
 
@@ -11,15 +12,7 @@ bool WriteSettingsListFile(const std::wstring& path, const std::vector<ComparedR
         return false;
     }
     const std::string csv = SettingsListCsv(rows);
-    std::size_t total = 0;
-    bool ok = true;
-    while (ok && total < csv.size()) {
-        DWORD written = 0;
-        ok = WriteFile(file, csv.data() + total, static_cast<DWORD>(csv.size() - total), &written,
-                       nullptr) &&
-             written > 0;
-        total += written;
-    }
+    const bool ok = WriteAll(file, csv.data(), csv.size());
     // A failed close can lose buffered data too, so it counts as a failed write.
     return CloseHandle(file) != 0 && ok;
 }

@@ -27,8 +27,6 @@ namespace {
 // Runs while files handed over wait to be read.
 constexpr UINT_PTR kReadPendingTimer = 1;
 constexpr UINT kReadPendingMs = 100;
-// The longest path a second start hands over, in characters.
-constexpr std::size_t kMaxPathChars = 32767;
 
 struct TabInfo {
     int image;
@@ -416,7 +414,7 @@ void CSwitchboardDlg::OnDropFiles(HDROP drop) {
 
 bool CSwitchboardDlg::OnCopyData(const COPYDATASTRUCT& data) {
     if (data.dwData != kOpenFileTag || !data.lpData || data.cbData % sizeof(wchar_t) != 0 ||
-        data.cbData > (kMaxPathChars + 1) * sizeof(wchar_t)) {
+        data.cbData > kLongestPath * sizeof(wchar_t)) {
         return false;
     }
     std::wstring path(static_cast<const wchar_t*>(data.lpData), data.cbData / sizeof(wchar_t));

@@ -55,6 +55,20 @@ std::wstring ReadWhole(const std::function<DWORD(wchar_t* buffer, DWORD size)>& 
     }
 }
 
+bool WriteAll(HANDLE file, const void* data, std::size_t size) {
+    const auto* bytes = static_cast<const char*>(data);
+    std::size_t total = 0;
+    while (total < size) {
+        DWORD written = 0;
+        if (!WriteFile(file, bytes + total, static_cast<DWORD>(size - total), &written, nullptr) ||
+            written == 0) {
+            return false;
+        }
+        total += written;
+    }
+    return true;
+}
+
 std::wstring ExecutablePath() {
     return ReadWhole(
         [](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });

@@ -46,6 +46,10 @@ constexpr DWORD kLongestPath = 32768;
 // the text fits, up to kLongestPath characters.
 std::wstring ReadWhole(const std::function<DWORD(wchar_t* buffer, DWORD size)>& call);
 
+// Writes all `size` bytes at `data` to `file`, call after call while the
+// system takes part of them; false when a call fails or takes nothing.
+bool WriteAll(HANDLE file, const void* data, std::size_t size);
+
 // Full path of the program's executable, however long.
 std::wstring ExecutablePath();
 // The system folder, without a closing backslash: where system libraries are

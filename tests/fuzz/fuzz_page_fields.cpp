@@ -21,9 +21,7 @@ struct Pages {
     Msw4Switches msw4;
     ParamValues param;
     Param2Values param2;
-    std::wstring pressure, thickness, reduce, form;
-    int hopper = -1;
-    int typeface = -1;
+    SelectValues select;
 
     void Load(const SettingsBlock& block) {
         msw1.Load(block);
@@ -32,12 +30,7 @@ struct Pages {
         msw4.Load(block);
         param.LoadFields(block);
         param2.LoadFields(block);
-        LoadPressureText(block, pressure);
-        LoadThicknessText(block, thickness);
-        LoadReduceText(block, reduce);
-        LoadHopperIndex(block, hopper);
-        LoadTypefaceIndex(block, typeface);
-        LoadFormText(block, form);
+        select.LoadFields(block);
     }
 
     void Store(SettingsBlock& block) {
@@ -47,12 +40,7 @@ struct Pages {
         msw4.Store(block);
         param.StoreFields(block);
         param2.StoreFields(block);
-        StorePressureText(block, pressure);
-        StoreThicknessText(block, thickness);
-        StoreReduceText(block, reduce);
-        StoreHopperIndex(block, hopper);
-        StoreTypefaceIndex(block, typeface);
-        StoreFormText(block, form);
+        select.StoreFields(block);
     }
 };
 
