@@ -83,7 +83,7 @@ protected:
         ASSERT_TRUE(box->Answer(IDOK));
     }
 
-    bool DialogOpen() const { return IsWindow(dialog) && IsWindowVisible(dialog); }
+    bool DialogOpen() const { return IsWindow(dialog); }
 
     // Drags the trackbar's thumb with the mouse to position 0, 1 or 2.
     void Drag(int trackId, int position) {

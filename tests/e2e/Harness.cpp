@@ -365,7 +365,9 @@ bool MsgBox::Answer(int buttonId) const {
     if (!button)
         return false;
     Send(button, BM_CLICK);
-    return WaitUntil([&] { return !IsWindow(window_) || !IsWindowVisible(window_); });
+    // The box hides at once but its modal loop ends only later, and a key that loop takes on
+    // its way out is lost: the box is closed when its window is gone.
+    return WaitUntil([&] { return !IsWindow(window_); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -680,16 +682,23 @@ void Program::EnsureProgramInFront() {
         Activate();
 }
 
+bool Program::TakesKeys() const {
+    HWND front = GetForegroundWindow();
+    if (!front || ProcessOf(front) != processId_ || !IsWindowVisible(front) ||
+        !IsWindowEnabled(front))
+        return false;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(front, nullptr), &info) &&
+           info.hwndActive == front && info.hwndFocus &&
+           (info.hwndFocus == front || IsChild(front, info.hwndFocus));
+}
+
 void Program::Press(const Key& key) {
     EnsureProgramInFront();
-    // A message box hides before its loop ends and its owner is enabled
-    // again; a key typed in between is lost.
-    WaitUntil(
-        [] {
-            HWND front = GetForegroundWindow();
-            return front && IsWindowEnabled(front);
-        },
-        2s);
+    // Keys go to the window in front as they are queued. While a message box closes and its
+    // owner is enabled and activated again, none of the program's windows may take them.
+    WaitUntil([&] { return TakesKeys(); }, 5s);
     std::vector<INPUT> inputs;
     for (WORD modifier : key.modifiers)
         inputs.push_back(KeyInput(modifier, false));
@@ -753,9 +762,18 @@ void Program::SystemCommand(WPARAM command) {
 void Program::Settle() const {
     if (HasExited())
         return;
-    WaitForInputIdle(process_, 1000);
-    // A sent message is handled only when the program is back in a message loop, so a few
-    // round trips let it finish what the input before them started.
+    // Sent messages are handled before posted messages and typed input, so a round trip
+    // proves nothing about them. A window is painted only when no posted message and no
+    // input is left in its thread's queue: once a window of the program in front has painted
+    // what was invalidated after the input, everything queued before has been handled.
+    HWND front = GetForegroundWindow();
+    HWND target = ProcessOf(front) == processId_ && IsWindowVisible(front) ? front : window_;
+    if (InvalidateRect(target, nullptr, FALSE) && GetUpdateRect(target, nullptr, FALSE)) {
+        WaitUntil([&] {
+            return !IsWindow(target) || !GetUpdateRect(target, nullptr, FALSE) || HasExited();
+        });
+        return;
+    }
     for (int i = 0; i < 3; ++i)
         Send(window_, WM_NULL);
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <functional>
 #include <initializer_list>
@@ -36,6 +38,35 @@ constexpr int kPageCount = 7;
 
 // Polls `condition` until it holds or `timeout` has passed; returns its last value.
 bool WaitUntil(const std::function<bool()>& condition, milliseconds timeout = kTimeout);
+
+// Polls `read` until it returns `expected` or the timeout has passed. A check that follows
+// input uses it, since the program may still be handling that input; a failure shows the
+// last value read.
+template <typename Read, typename Expected>
+::testing::AssertionResult Soon(const Read& read, const Expected& expected,
+                                milliseconds timeout = kTimeout) {
+    auto last = read();
+    if (last == expected || WaitUntil([&] { return (last = read()) == expected; }, timeout))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "waited " << timeout.count() << " ms for " << ::testing::PrintToString(expected)
+           << ", last read " << ::testing::PrintToString(last);
+}
+
+// Waits a quiet period, then reads once: for checks that something did not happen.
+template <typename Read>
+auto AfterQuiet(const Read& read, milliseconds period = 500ms) {
+    WaitUntil([] { return false; }, period);
+    return read();
+}
+
+// Polls `read` until it returns `expected` or the timeout has passed: for checks that follow input.
+#define EXPECT_SOON_EQ(actual, expected) \
+    EXPECT_TRUE(::e2e::Soon([&] { return (actual); }, (expected)))
+#define ASSERT_SOON_EQ(actual, expected) \
+    ASSERT_TRUE(::e2e::Soon([&] { return (actual); }, (expected)))
+#define EXPECT_SOON(condition) EXPECT_SOON_EQ(static_cast<bool>(condition), true)
+#define ASSERT_SOON(condition) ASSERT_SOON_EQ(static_cast<bool>(condition), true)
 
 // The Windows path of the program under test, from KVSWBD_EXE (a Unix path under Wine).
 std::wstring ProgramPath();
@@ -134,6 +165,8 @@ public:
     bool IsToolbarButtonEnabled(int id) const;
     HWND Focus() const;                // the window with the keyboard focus in the program's thread
     bool IsFocusIn(HWND window) const; // the focus is on `window` or one of its children
+    // A visible, enabled window of the program is in front, active, with the focus inside it.
+    bool TakesKeys() const;
 
     // Message boxes: top-level dialogs of the program, other than the main window, that hold
     // only texts and buttons, one text being the message (id 0xFFFF).
