@@ -3,7 +3,7 @@
 // byte-order mark, CRLF line ends, fields quoted as RFC 4180 requires.
 // Portable: no windows.h.
 
-#include "app/Utf8.h"
+#include "framework/Utf8.h"
 #include "pages/SettingsCatalogue.h"
 
 #include <string>
