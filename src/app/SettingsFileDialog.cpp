@@ -2,8 +2,8 @@
 
 #include "app/HelpLocation.h"
 #include "app/MessageTexts.h"
-#include "app/Messages.h"
 #include "app/SettingsFileIo.h"
+#include "framework/Messages.h"
 #include "framework/WinApp.h"
 
 #include <commdlg.h>

@@ -1,9 +1,9 @@
 #include "app/SettingsListDlg.h"
 
-#include "app/Messages.h"
 #include "app/MessageTexts.h"
 #include "app/SettingsFileDialog.h"
 #include "app/SettingsListFile.h"
+#include "framework/Messages.h"
 #include "res/resource.h"
 
 #include <commctrl.h>

@@ -4,14 +4,14 @@
 #include "app/HelpLocation.h"
 #include "app/HelpViewer.h"
 #include "app/MessageTexts.h"
-#include "app/Messages.h"
 #include "app/SettingsFileDialog.h"
 #include "app/SettingsFileIo.h"
 #include "app/SettingsListDlg.h"
-#include "printer/Spooler.h"
+#include "framework/Messages.h"
 #include "framework/StartupPhases.h"
 #include "framework/Text.h"
 #include "framework/WinApp.h"
+#include "printer/Spooler.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
