@@ -2,8 +2,8 @@
 
 #include "app/ConsoleReport.h"
 #include "app/MessageTexts.h"
-#include "app/SettingsFileIo.h"
 #include "app/SettingsListFile.h"
+#include "framework/SettingsFileIo.h"
 #include "printer/SendTargets.h"
 
 #include <windows.h>
