@@ -3,7 +3,6 @@
 // window print as lines, kept in one place so that the two say the same.
 // Portable.
 
-inline constexpr wchar_t kSettingsListNotSavedText[] = L"設定一覧の保存に失敗しました。";
 inline constexpr wchar_t kSentText[] = L"プリンタに設定値を送信しました。";
 inline constexpr wchar_t kFilePortText[] = L"接続先がFILEのため設定値を送信できません。";
 inline constexpr wchar_t kPrinterUnusableText[] = L"指定されたプリンタは、現在接続されていないか、"

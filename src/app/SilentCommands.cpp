@@ -1,10 +1,9 @@
 #include "app/SilentCommands.h"
 
 #include "app/ConsoleReport.h"
-#include "app/MessageTexts.h"
-#include "app/SettingsListFile.h"
 #include "framework/SettingsFileIo.h"
 #include "printer/SendTargets.h"
+#include "settingslist/SettingsListFile.h"
 
 #include <windows.h>
 

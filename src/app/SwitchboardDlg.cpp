@@ -4,7 +4,6 @@
 #include "app/HelpLocation.h"
 #include "app/HelpViewer.h"
 #include "app/MessageTexts.h"
-#include "app/SettingsListDlg.h"
 #include "framework/Messages.h"
 #include "framework/SettingsFileDialog.h"
 #include "framework/SettingsFileIo.h"
@@ -13,6 +12,8 @@
 #include "framework/WinApp.h"
 #include "printer/Spooler.h"
 #include "res/resource.h"
+#include "settingslist/SettingsCatalogue.h"
+#include "settingslist/SettingsListDlg.h"
 
 #include <commctrl.h>
 #include <shellapi.h>

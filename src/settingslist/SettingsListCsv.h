@@ -4,7 +4,7 @@
 // Portable: no windows.h.
 
 #include "framework/Utf8.h"
-#include "pages/SettingsCatalogue.h"
+#include "settingslist/SettingsCatalogue.h"
 
 #include <string>
 #include <vector>

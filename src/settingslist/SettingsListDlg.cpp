@@ -1,10 +1,9 @@
-#include "app/SettingsListDlg.h"
+#include "settingslist/SettingsListDlg.h"
 
-#include "app/MessageTexts.h"
-#include "app/SettingsListFile.h"
 #include "framework/Messages.h"
 #include "framework/SettingsFileDialog.h"
 #include "res/resource.h"
+#include "settingslist/SettingsListFile.h"
 
 #include <commctrl.h>
 
