@@ -1,7 +1,7 @@
 #include "app/SwitchboardApp.h"
 
-#include "app/SilentCommands.h"
 #include "app/SwitchboardDlg.h"
+#include "cli/SilentCommands.h"
 #include "framework/Messages.h"
 #include "framework/StartupPhases.h"
 #include "framework/WinApp.h"

@@ -3,7 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/HelpLocation.h"
 #include "app/HelpViewer.h"
-#include "app/MessageTexts.h"
+#include "cli/SendTexts.h"
 #include "framework/Messages.h"
 #include "framework/SettingsFileDialog.h"
 #include "framework/SettingsFileIo.h"

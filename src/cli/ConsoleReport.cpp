@@ -1,4 +1,4 @@
-#include "app/ConsoleReport.h"
+#include "cli/ConsoleReport.h"
 
 #include "framework/Utf8.h"
 #include "framework/WinApp.h"

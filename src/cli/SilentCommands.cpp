@@ -1,8 +1,8 @@
-#include "app/SilentCommands.h"
+#include "cli/SilentCommands.h"
 
-#include "app/ConsoleReport.h"
+#include "cli/ConsoleReport.h"
+#include "cli/SendTargets.h"
 #include "framework/SettingsFileIo.h"
-#include "printer/SendTargets.h"
 #include "settingslist/SettingsListFile.h"
 
 #include <windows.h>
