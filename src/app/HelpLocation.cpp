@@ -1,5 +1,7 @@
 #include "app/HelpLocation.h"
 
+#include "framework/Paths.h"
+
 bool UsesHtmlHelp(unsigned long platformId, unsigned long major, unsigned long minor) {
     switch (platformId) {
     case kPlatformWindows9x:
@@ -9,11 +11,6 @@ bool UsesHtmlHelp(unsigned long platformId, unsigned long major, unsigned long m
     default:
         return true;
     }
-}
-
-std::wstring ProgramFolder(const std::wstring& executablePath) {
-    const std::size_t slash = executablePath.rfind(L'\\');
-    return slash == std::wstring::npos ? executablePath : executablePath.substr(0, slash + 1);
 }
 
 std::wstring HelpFilePath(const std::wstring& executablePath, bool html) {

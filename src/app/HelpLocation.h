@@ -11,9 +11,5 @@ constexpr unsigned long kPlatformWindowsNt = 2;
 
 bool UsesHtmlHelp(unsigned long platformId, unsigned long major, unsigned long minor);
 
-// The executable's folder, keeping its last backslash; a path without one
-// stays whole.
-std::wstring ProgramFolder(const std::wstring& executablePath);
-
 // Full path of the help file in the program's folder, however long.
 std::wstring HelpFilePath(const std::wstring& executablePath, bool html);

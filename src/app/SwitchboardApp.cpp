@@ -1,8 +1,8 @@
 #include "app/SwitchboardApp.h"
 
-#include "app/Messages.h"
-#include "app/SilentCommands.h"
 #include "app/SwitchboardDlg.h"
+#include "cli/SilentCommands.h"
+#include "framework/Messages.h"
 #include "framework/StartupPhases.h"
 #include "framework/WinApp.h"
 

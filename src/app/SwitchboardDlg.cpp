@@ -3,16 +3,17 @@
 #include "app/AboutDlg.h"
 #include "app/HelpLocation.h"
 #include "app/HelpViewer.h"
-#include "app/MessageTexts.h"
-#include "app/Messages.h"
-#include "app/SettingsFileDialog.h"
-#include "app/SettingsFileIo.h"
-#include "app/SettingsListDlg.h"
-#include "printer/Spooler.h"
+#include "cli/SendTexts.h"
+#include "framework/Messages.h"
+#include "framework/SettingsFileDialog.h"
+#include "framework/SettingsFileIo.h"
 #include "framework/StartupPhases.h"
 #include "framework/Text.h"
 #include "framework/WinApp.h"
+#include "printer/Spooler.h"
 #include "res/resource.h"
+#include "settingslist/SettingsCatalogue.h"
+#include "settingslist/SettingsListDlg.h"
 
 #include <commctrl.h>
 #include <shellapi.h>

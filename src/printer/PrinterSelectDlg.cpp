@@ -1,6 +1,6 @@
 #include "printer/PrinterSelectDlg.h"
 
-#include "app/Messages.h"
+#include "framework/Messages.h"
 #include "printer/Spooler.h"
 #include "res/resource.h"
 

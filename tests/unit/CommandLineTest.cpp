@@ -1,5 +1,5 @@
-#include "app/CommandLine.h"
-#include "printer/SendTargets.h"
+#include "cli/CommandLine.h"
+#include "cli/SendTargets.h"
 
 #include <gtest/gtest.h>
 

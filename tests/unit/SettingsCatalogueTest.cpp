@@ -1,5 +1,5 @@
-#include "app/SettingsListCsv.h"
-#include "pages/SettingsCatalogue.h"
+#include "settingslist/SettingsCatalogue.h"
+#include "settingslist/SettingsListCsv.h"
 
 #include "GoldenBlock.h"
 

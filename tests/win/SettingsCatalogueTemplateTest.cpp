@@ -3,8 +3,8 @@
 // stands where the control it names stands.
 
 #include "PageWindows.h"
-#include "pages/SettingsCatalogue.h"
 #include "res/resource.h"
+#include "settingslist/SettingsCatalogue.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 #include "TestPrinters.h"
-#include "app/SettingsFileIo.h"
+#include "framework/SettingsFileIo.h"
 
 #include <gtest/gtest.h>
 

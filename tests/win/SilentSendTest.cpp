@@ -1,5 +1,5 @@
 #include "TestPrinters.h"
-#include "app/SilentCommands.h"
+#include "cli/SilentCommands.h"
 #include "settings/SettingsFile.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "printer/SendTargets.h"
+#include "cli/SendTargets.h"
 
-#include "app/CommandLine.h"
-#include "app/MessageTexts.h"
+#include "cli/CommandLine.h"
+#include "cli/SendTexts.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "app/ConsoleReport.h"
+#include "cli/ConsoleReport.h"
 
-#include "app/Utf8.h"
+#include "framework/Utf8.h"
 #include "framework/WinApp.h"
 
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "app/SettingsFileIo.h"
+#include "framework/SettingsFileIo.h"
 
 #include "framework/WinApp.h"
 #include "settings/SettingsFile.h"

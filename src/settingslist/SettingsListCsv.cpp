@@ -1,4 +1,4 @@
-#include "app/SettingsListCsv.h"
+#include "settingslist/SettingsListCsv.h"
 
 std::string CsvField(const std::wstring& text) {
     if (text.find_first_of(L",\"\r\n") == std::wstring::npos) {

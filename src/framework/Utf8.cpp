@@ -1,4 +1,4 @@
-#include "app/Utf8.h"
+#include "framework/Utf8.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // byte-order mark, CRLF line ends, fields quoted as RFC 4180 requires.
 // Portable: no windows.h.
 
-#include "app/Utf8.h"
-#include "pages/SettingsCatalogue.h"
+#include "framework/Utf8.h"
+#include "settingslist/SettingsCatalogue.h"
 
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 // process's exit code; none takes the instance mutex or touches a running
 // window.
 
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "printer/Spooler.h"
 
 bool IsSilentCommand(Command command);

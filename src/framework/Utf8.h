@@ -1,6 +1,6 @@
 #pragma once
 // Text as UTF-8, for the files and the standard error that other programs
-// read. Portable.
+// read. Portable. The way back, on the Windows side, is Widen (framework/Text.h).
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // Saving the settings list as a CSV file, for the settings list dialog and
 // the /report command alike.
 
-#include "pages/SettingsCatalogue.h"
+#include "settingslist/SettingsCatalogue.h"
 
 #include <string>
 #include <vector>
@@ -10,3 +10,7 @@
 // Writes the rows as CSV (SettingsListCsv), replacing a file of that name.
 // False when the file cannot be created or any part of it is not written.
 bool WriteSettingsListFile(const std::wstring& path, const std::vector<ComparedRow>& rows);
+
+// What the user is told when WriteSettingsListFile fails, in a message box or
+// on a line of the command line's report.
+inline constexpr wchar_t kSettingsListNotSavedText[] = L"設定一覧の保存に失敗しました。";

@@ -5,7 +5,7 @@
 // can be saved as a CSV file. The dialog changes no setting and no copy.
 
 #include "framework/Dialog.h"
-#include "pages/SettingsCatalogue.h"
+#include "settingslist/SettingsCatalogue.h"
 
 #include <windows.h>
 

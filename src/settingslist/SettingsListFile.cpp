@@ -1,7 +1,7 @@
-#include "app/SettingsListFile.h"
+#include "settingslist/SettingsListFile.h"
 
-#include "app/SettingsListCsv.h"
 #include "framework/WinApp.h"
+#include "settingslist/SettingsListCsv.h"
 
 #include <windows.h>
 

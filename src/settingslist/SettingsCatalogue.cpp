@@ -1,4 +1,4 @@
-#include "pages/SettingsCatalogue.h"
+#include "settingslist/SettingsCatalogue.h"
 
 const wchar_t* const kTabTexts[kTabCount] = {
     L"機能選択", L"パラメータ設定１", L"パラメータ設定２", L"ＭＳＷ１",

@@ -1,10 +1,8 @@
 #pragma once
-// Texts that the windows show in message boxes and the commands without a
-// window print as lines, kept in one place so that the two say the same.
-// Portable.
+// What a send of the settings to a printer says: the main window shows these
+// texts in message boxes and /send prints them on its lines, kept in one place
+// so that the two say the same. Portable.
 
-inline constexpr wchar_t kNotSettingsFileText[] = L"このファイルは設定ファイルではありません。";
-inline constexpr wchar_t kSettingsListNotSavedText[] = L"設定一覧の保存に失敗しました。";
 inline constexpr wchar_t kSentText[] = L"プリンタに設定値を送信しました。";
 inline constexpr wchar_t kFilePortText[] = L"接続先がFILEのため設定値を送信できません。";
 inline constexpr wchar_t kPrinterUnusableText[] = L"指定されたプリンタは、現在接続されていないか、"

@@ -1,16 +1,14 @@
-#include "app/SettingsFileDialog.h"
+#include "framework/SettingsFileDialog.h"
 
-#include "app/HelpLocation.h"
-#include "app/MessageTexts.h"
-#include "app/Messages.h"
-#include "app/SettingsFileIo.h"
+#include "framework/Messages.h"
+#include "framework/Paths.h"
+#include "framework/SettingsFileIo.h"
 #include "framework/WinApp.h"
 
 #include <commdlg.h>
 
 // "SB設定ファイル (*.dat)|*.dat||" in the dialog's own form.
 const FileKind kSettingsFileKind = {L"SB設定ファイル (*.dat)\0*.dat\0\0", L"dat"};
-const FileKind kCsvFileKind = {L"CSV ファイル (*.csv)\0*.csv\0\0", L"csv"};
 
 bool AskFileName(HWND owner, bool save, const FileKind& kind, std::wstring& path) {
     // Room for the longest path, so no choice is cut.

@@ -1,10 +1,9 @@
-#include "app/SettingsListDlg.h"
+#include "settingslist/SettingsListDlg.h"
 
-#include "app/Messages.h"
-#include "app/MessageTexts.h"
-#include "app/SettingsFileDialog.h"
-#include "app/SettingsListFile.h"
+#include "framework/Messages.h"
+#include "framework/SettingsFileDialog.h"
 #include "res/resource.h"
+#include "settingslist/SettingsListFile.h"
 
 #include <commctrl.h>
 
@@ -15,6 +14,8 @@ const wchar_t* const kColumns[] = {L"ページ", L"項目", L"設定値", L"比�
 constexpr COLORREF kDifferText = RGB(176, 0, 0);
 constexpr COLORREF kDifferBack = RGB(255, 238, 204);
 constexpr int kMinColumnWidth = 64; // pixels: room for the headers
+// "CSV ファイル (*.csv)|*.csv||" in the file dialogs' own form.
+const FileKind kCsvFileKind = {L"CSV ファイル (*.csv)\0*.csv\0\0", L"csv"};
 
 void SetItemText(HWND list, int row, int column, const std::wstring& text) {
     LVITEMW item = {};

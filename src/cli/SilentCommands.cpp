@@ -1,10 +1,9 @@
-#include "app/SilentCommands.h"
+#include "cli/SilentCommands.h"
 
-#include "app/ConsoleReport.h"
-#include "app/MessageTexts.h"
-#include "app/SettingsFileIo.h"
-#include "app/SettingsListFile.h"
-#include "printer/SendTargets.h"
+#include "cli/ConsoleReport.h"
+#include "cli/SendTargets.h"
+#include "framework/SettingsFileIo.h"
+#include "settingslist/SettingsListFile.h"
 
 #include <windows.h>
 

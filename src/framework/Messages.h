@@ -1,5 +1,5 @@
 #pragma once
-// The program's message boxes: every notice and question of the commands
+// The program's message boxes: every notice and question of its windows
 // carries the caption "Switchboard".
 
 #include <windows.h>

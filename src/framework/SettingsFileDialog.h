@@ -1,5 +1,6 @@
 #pragma once
-// The open and save-as dialogs for settings files and for the settings list.
+// The open and save-as dialogs for settings files and for the other files the
+// program writes (the settings list), and reading a settings file chosen in one.
 
 #include "settings/SettingsBlock.h"
 
@@ -17,7 +18,6 @@ struct FileKind {
 };
 
 extern const FileKind kSettingsFileKind; // "SB設定ファイル (*.dat)", dat
-extern const FileKind kCsvFileKind;      // "CSV ファイル (*.csv)", csv
 
 // Asks for a file to read (save = false) or to write (save = true, with a
 // question before an existing file is replaced), starting in the program's

@@ -11,6 +11,10 @@
 // whatever the file's length.
 std::optional<SettingsBlock> ReadSettingsFile(const std::wstring& path);
 
+// What the user is told of a file that ReadSettingsFile does not take, in a
+// message box or on a line of the command line's report.
+inline constexpr wchar_t kNotSettingsFileText[] = L"このファイルは設定ファイルではありません。";
+
 enum class WriteResult {
     Written,
     AccessDenied, // the file could not be opened: no permission there
