@@ -4,7 +4,7 @@
 # or fail by timing. One line per run, then "N runs, F failed" and the failing
 # tests with how often each failed. With --load every core is kept busy by a
 # separate niced process during the runs, which exposes races an idle machine
-# hides.
+# hides. The output of each run is kept in build/e2e-soak/.
 #   scripts/e2e-soak.sh N [--load]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,12 +18,13 @@ load=false
 
 source scripts/wine-env.sh
 export WINEPREFIX="$PWD/build/windows/wine"
-logs=$(mktemp -d)
+logs=build/e2e-soak
+rm -rf "$logs"
+mkdir -p "$logs"
 load_pids=()
 finish() {
   for pid in "${load_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   wineserver -k 2>/dev/null || true
-  rm -rf "$logs"
 }
 trap finish EXIT
 

@@ -550,6 +550,14 @@ HWND Program::VisiblePage() const {
     return visible;
 }
 
+HWND Program::DropDownMenu() const {
+    for (HWND window : TopLevelWindows()) {
+        if (ClassOf(window) == L"#32768")
+            return window;
+    }
+    return nullptr;
+}
+
 int Program::SelectedTab() const {
     return static_cast<int>(Send(TabControl(), TCM_GETCURSEL));
 }
@@ -694,6 +702,11 @@ void Program::Press(const Key& key) {
     // Keys go to the window in front as they are queued. While a message box closes and its
     // owner is enabled and activated again, none of the program's windows may take them.
     WaitUntil([&] { return TakesKeys(); }, 5s);
+    // Wine drops the modifiers it holds for typed input when a window of the program gets the
+    // X input focus (it takes them as released outside the program). After a window change the
+    // focus event may still be on its way: one more settle lets the program take it first.
+    if (!key.modifiers.empty())
+        Settle();
     std::vector<INPUT> inputs;
     for (WORD modifier : key.modifiers)
         inputs.push_back(KeyInput(modifier, false));
@@ -755,22 +768,26 @@ void Program::SystemCommand(WPARAM command) {
 }
 
 void Program::Settle() const {
-    if (HasExited())
-        return;
     // Sent messages are handled before posted messages and typed input, so a round trip
     // proves nothing about them. A window is painted only when no posted message and no
     // input is left in its thread's queue: once a window of the program in front has painted
-    // what was invalidated after the input, everything queued before has been handled.
-    HWND front = GetForegroundWindow();
-    HWND target = ProcessOf(front) == processId_ && IsWindowVisible(front) ? front : window_;
-    if (InvalidateRect(target, nullptr, FALSE) && GetUpdateRect(target, nullptr, FALSE)) {
+    // what was invalidated after the input, everything queued before has been handled. When
+    // that window closes instead (a dialog ended by the input), what follows its closing may
+    // still run, so the window in front after it is waited for too.
+    for (int round = 0; round < 5 && !HasExited(); ++round) {
+        HWND front = GetForegroundWindow();
+        HWND target = ProcessOf(front) == processId_ && IsWindowVisible(front) ? front : window_;
+        if (!InvalidateRect(target, nullptr, FALSE) || !GetUpdateRect(target, nullptr, FALSE)) {
+            for (int i = 0; i < 3; ++i)
+                Send(window_, WM_NULL);
+            return;
+        }
         WaitUntil([&] {
             return !IsWindow(target) || !GetUpdateRect(target, nullptr, FALSE) || HasExited();
         });
-        return;
+        if (IsWindow(target) && IsWindowVisible(target))
+            return;
     }
-    for (int i = 0; i < 3; ++i)
-        Send(window_, WM_NULL);
 }
 
 int RunningProgramCount() {

@@ -150,6 +150,7 @@ public:
     HWND StatusBar() const;
     std::vector<HWND> Pages() const; // the child dialogs over the tab control
     HWND VisiblePage() const;        // the one visible page, or null when not exactly one
+    HWND DropDownMenu() const;       // the open drop-down menu, or null
 
     // State.
     int SelectedTab() const;

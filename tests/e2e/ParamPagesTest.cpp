@@ -368,10 +368,10 @@ TEST_F(ParamPagesTest, LoadedSecondsOutOfRangeAreReportedAtEveryStoreAndStillWri
         if (auto again = app.FindMessageBox()) {
             EXPECT_EQ(again->Text(), kSecondsRange);
             again->Answer(IDOK);
+            return false;
         }
-        return app.Focus() == box;
+        return app.Focus() == box && app.NoMessageBoxWithin();
     }));
-    EXPECT_TRUE(app.NoMessageBoxWithin());
     const DWORD selection = static_cast<DWORD>(SendMessageW(box, EM_GETSEL, 0, 0));
     EXPECT_EQ(LOWORD(selection), 0);
     EXPECT_EQ(HIWORD(selection), 1);

@@ -15,6 +15,7 @@ constexpr int kList = 1302;
 constexpr int kSave = 1303;
 constexpr int kSummary = 1304;
 constexpr int kRowCount = 75;
+constexpr int kSettingsListCommand = 32807; // ファイル → 設定一覧(&L)
 constexpr char kBom[] = "\xEF\xBB\xBF";
 
 std::wstring TempFile(const std::wstring& name) {
@@ -43,6 +44,8 @@ protected:
     // ファイル, then 設定一覧(&L) by its access key.
     HWND Open() {
         app.Press(Alt('F'));
+        if (!WaitUntil([&] { return app.DropDownMenu() != nullptr; }))
+            return nullptr;
         app.Press('L');
         return app.WaitForDialog(L"設定一覧");
     }
@@ -114,7 +117,10 @@ TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
     ASSERT_TRUE(sent);
     sent->Answer(IDOK);
 
-    HWND dialog = Open();
+    // Opened as the menu item does: Wine may drop the Alt of a menu key typed just after the
+    // window got back the focus from a message box (the menu path has a test of its own).
+    app.Command(kSettingsListCommand);
+    HWND dialog = app.WaitForDialog(L"設定一覧");
     ASSERT_TRUE(dialog);
     HWND compare = GetDlgItem(dialog, kCompare);
     MoveComparison(dialog, VK_DOWN);
