@@ -246,8 +246,7 @@ std::vector<SettingRow> DescribeSettings(const SettingsBlock& block) {
     const auto addEntries = [&](bool selectPage) {
         for (const SettingEntry& entry : SettingEntries()) {
             if ((entry.tab == kSelect) == selectPage) {
-                rows.push_back({kTabTexts[entry.tab], PageLabel(entry),
-                                ValueText(entry, values)});
+                rows.push_back({kTabTexts[entry.tab], PageLabel(entry), ValueText(entry, values)});
             }
         }
     };
