@@ -40,7 +40,8 @@ struct Outputs {
 std::string InCodePage(const std::wstring& text, UINT codePage) {
     const char* missing = codePage == CP_UTF8 ? nullptr : "?";
     const int length = static_cast<int>(text.size());
-    for (const DWORD flags : {codePage == CP_UTF8 ? 0u : DWORD(WC_NO_BEST_FIT_CHARS), 0u}) {
+    const DWORD noBestFit = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    for (const DWORD flags : {noBestFit, DWORD(0)}) {
         const int size =
             WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, missing, nullptr);
         if (size > 0) {
