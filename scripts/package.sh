@@ -47,10 +47,11 @@ done
 for entry in "${sources[@]}"; do
   cp "${entry#* }" "$stage/${entry%% *}"
 done
-# Windows users read text files in Shift_JIS with CR LF line ends.
+# Windows users read text files in Shift_JIS with CR LF line ends; CP932 is
+# Shift_JIS as Windows has it, with "～" and "－".
 readme=$(mktemp)
 trap 'rm -f "$readme"' EXIT
-sed 's/$/\r/' package/README-ja.txt | iconv -f UTF-8 -t SHIFT_JIS >"$readme"
+sed 's/$/\r/' package/README-ja.txt | iconv -f UTF-8 -t CP932 >"$readme"
 cp "$readme" "$stage/README-ja.txt"
 sources+=("README-ja.txt $readme")
 
@@ -86,8 +87,8 @@ for program in kvswbd.exe x86/kvswbd.exe; do
   tests/imports/check-imports.sh x86_64-w64-mingw32-objdump "$scratch/$name/$program" >/dev/null ||
     fail "$program imports a DLL that may come from the program's folder"
 done
-iconv -f SHIFT_JIS -t UTF-8 "$scratch/$name/README-ja.txt" >/dev/null ||
-  fail "README-ja.txt is not Shift_JIS"
+iconv -f CP932 -t UTF-8 "$scratch/$name/README-ja.txt" >/dev/null ||
+  fail "README-ja.txt is not Shift_JIS (CP932)"
 [ -f "$scratch/$name/help/index.html" ] || fail "help/index.html is missing"
 
 if [ "$failures" -gt 0 ]; then

@@ -88,7 +88,10 @@ bool CSwitchboardApp::InitInstance() {
             SetForegroundWindow(window);
         }
         if (!startFile.empty() && !(window && HandOver(window, startFile))) {
-            ShowMessage(nullptr, L"設定ファイルを実行中の Switchboard に渡せませんでした。",
+            ShowMessage(nullptr,
+                        L"設定ファイルを実行中のSwitchboardに渡せませんでした。\n"
+                        L"実行中のSwitchboardで「設定ファイルの読み込み」から開くか、"
+                        L"Switchboardを終了してからやり直してください。",
                         MB_OK | MB_ICONEXCLAMATION);
             SetExitCode(1);
         }

@@ -33,19 +33,19 @@ const std::vector<CommandRow>& Commands() {
          {{L"printer", true}},
          {L"  kvswbd.exe /send 設定ファイル [/printer プリンタ名]...",
           L"    ウィンドウを開かずに、設定ファイルの設定値をプリンタへ送信します。",
-          L"    /printer "
-          L"を省略すると、使用可能なプリンタが１台だけのとき、そのプリンタへ送信します。",
-          L"    終了コード: 0 送信完了、2 引数の誤り、3 設定ファイルではない、",
+          L"    /printer を省略すると、使用可能なプリンタが１台だけのとき、",
+          L"    そのプリンタへ送信します。",
+          L"    終了コード: 0 送信完了、2 引数の誤り、3 設定ファイルを読み込めない、",
           L"      4 送信先のプリンタがない、5 接続先がFILE、6 送信に失敗したプリンタがある"}},
         {Command::Report,
          L"report",
-         {L"設定ファイル", L"CSV ファイル"},
+         {L"設定ファイル", L"CSVファイル"},
          {{L"compare", false}},
-         {L"  kvswbd.exe /report 設定ファイル CSVファイル [/compare 比較する設定ファイル]",
-          L"    ウィンドウを開かずに、設定ファイルの設定一覧を CSV ファイルに保存します。",
+         {L"  kvswbd.exe /report 設定ファイル CSVファイル [/compare 比較先の設定ファイル]",
+          L"    ウィンドウを開かずに、設定ファイルの設定一覧をCSVファイルに保存します。",
           L"    /compare を省略すると、工場出荷設定と比較します。",
-          L"    終了コード: 0 保存完了、2 引数の誤り、3 設定ファイルではない、",
-          L"      7 CSV ファイルに書き込めない"}},
+          L"    終了コード: 0 保存完了、2 引数の誤り、3 設定ファイルを読み込めない、",
+          L"      7 CSVファイルに書き込めない"}},
         {Command::ShowUsage, L"?", {}, {}, {L"  kvswbd.exe /?", L"    この使い方を表示します。"}},
     };
     return commands;
@@ -80,9 +80,12 @@ const OptionRow* FindOption(const CommandRow& row, const std::wstring& name) {
     return nullptr;
 }
 
-bool IsAnyOption(const std::wstring& name) {
-    return std::any_of(Commands().begin(), Commands().end(),
-                       [&](const CommandRow& row) { return FindOption(row, name) != nullptr; });
+// The command that takes an option, or null when none does.
+const CommandRow* CommandOfOption(const std::wstring& name) {
+    const auto row = std::find_if(Commands().begin(), Commands().end(), [&](const CommandRow& r) {
+        return FindOption(r, name) != nullptr;
+    });
+    return row == Commands().end() ? nullptr : &*row;
 }
 
 ParsedCommandLine Failure(const std::wstring& error) {
@@ -133,11 +136,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
         }
         if (const CommandRow* row = FindCommand(name)) {
             if (command) {
-                return Failure(commandArg + L" と " + arg + L" は一緒に指定できません。");
+                return Failure(commandArg + L" と " + arg + L" は同時に指定できません。");
             }
             command = row;
             commandArg = arg;
-        } else if (IsAnyOption(name)) {
+        } else if (CommandOfOption(name)) {
             if (i + 1 == args.size()) {
                 return Failure(arg + L" の後に値がありません。");
             }
@@ -162,7 +165,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
         const std::wstring& name = result.options[i].first;
         const OptionRow* option = FindOption(*command, name);
         if (!option) {
-            return Failure(L"/" + name + L" はここでは指定できません。");
+            return Failure(L"/" + name + L" は /" + CommandOfOption(name)->name +
+                           L" のときだけ指定できます。");
         }
         if (!option->repeatable && result.Values(name).size() > 1) {
             return Failure(L"/" + name + L" は一度だけ指定できます。");

@@ -52,6 +52,8 @@ SendTargets ChooseSendTargets(const std::vector<PrinterRow>& listed,
     if (notListed || filePort) {
         result.exitCode = notListed ? kExitNoPrinter : kExitFilePort;
         result.names.clear();
+        // The printers named rightly get nothing either; the lines above do not say so.
+        result.lines.push_back(L"どのプリンタにも送信しませんでした。");
     }
     return result;
 }

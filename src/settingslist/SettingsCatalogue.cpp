@@ -7,7 +7,7 @@ const wchar_t* const kTabTexts[kTabCount] = {
 
 const wchar_t* const kCheckedText = L"チェックあり";
 const wchar_t* const kUncheckedText = L"チェックなし";
-const wchar_t* const kNotShownText = L"（表示できない値）";
+const wchar_t* const kNotShownText = L"（設定範囲外の値）";
 
 namespace {
 
@@ -38,18 +38,22 @@ constexpr const wchar_t* kHeadCentering = L"用紙吸入時ヘッドセンタリ
 constexpr const wchar_t* kLfPitch = L"ＬＦピッチ補正";
 constexpr const wchar_t* kIntake = L"吸入位置";
 
+// A unit follows its number without a space, as in "１３６桁".
 std::wstring NumberText(int number, const wchar_t* unit) {
-    return std::to_wstring(number) + L" " + WithoutAccessKey(unit);
+    return std::to_wstring(number) + WithoutAccessKey(unit);
 }
 
-std::wstring Joined(const std::wstring& head, const wchar_t* group, const wchar_t* label) {
-    std::wstring text = head;
-    for (const wchar_t* part : {group, label}) {
-        if (part) {
-            text += (text.empty() ? L"" : L" ") + WithoutAccessKey(part);
-        }
-    }
-    return text;
+// A page's control inside a group box: "ＬＦピッチ補正（シートガイド）".
+std::wstring PageLabel(const SettingEntry& entry) {
+    const std::wstring label = WithoutAccessKey(entry.label);
+    return entry.group ? WithoutAccessKey(entry.group) + L"（" + label + L"）" : label;
+}
+
+// A form's box: "書式０の用紙長", "書式０のフロントトラクタ吸入位置", the
+// intake positions named as the form dialog's own messages name them.
+std::wstring FormLabel(int form, const FormEntry& entry) {
+    const std::wstring group = entry.group ? WithoutAccessKey(entry.group) : std::wstring();
+    return std::wstring(kFormNames[form]) + L"の" + WithoutAccessKey(entry.label) + group;
 }
 
 std::wstring ValueText(const SettingEntry& entry, const PageValues& values) {
@@ -226,7 +230,7 @@ std::wstring WithoutAccessKey(const wchar_t* text) {
             if (c[1] == L'&') {
                 shown += *++c;
             }
-        } else if (*c != L'\n') {
+        } else if (*c != L'\n' && !(c[0] == L' ' && c[1] == L'（')) {
             shown += *c;
         }
     }
@@ -242,8 +246,7 @@ std::vector<SettingRow> DescribeSettings(const SettingsBlock& block) {
     const auto addEntries = [&](bool selectPage) {
         for (const SettingEntry& entry : SettingEntries()) {
             if ((entry.tab == kSelect) == selectPage) {
-                rows.push_back({kTabTexts[entry.tab], Joined(L"", entry.group, entry.label),
-                                ValueText(entry, values)});
+                rows.push_back({kTabTexts[entry.tab], PageLabel(entry), ValueText(entry, values)});
             }
         }
     };
@@ -254,7 +257,7 @@ std::vector<SettingRow> DescribeSettings(const SettingsBlock& block) {
             if (entry.margin && form == 0) {
                 continue;
             }
-            rows.push_back({kTabTexts[kSelect], Joined(kFormNames[form], entry.group, entry.label),
+            rows.push_back({kTabTexts[kSelect], FormLabel(form, entry),
                             NumberText(entry.number(formValues), entry.unit)});
         }
     }

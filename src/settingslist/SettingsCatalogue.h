@@ -72,8 +72,8 @@ extern const wchar_t* const kCheckedText; // a ticked check box
 extern const wchar_t* const kUncheckedText;
 extern const wchar_t* const kNotShownText; // a code that the control has no choice for
 
-// A template text as the user reads it: without "(&X)" or "&", line breaks
-// and surrounding blanks.
+// A template text as the user reads it: without "(&X)" or "&", line breaks,
+// surrounding blanks and a blank before "（".
 std::wstring WithoutAccessKey(const wchar_t* text);
 
 struct SettingRow {

@@ -14,8 +14,8 @@ const wchar_t* const kColumns[] = {L"ページ", L"項目", L"設定値", L"比�
 constexpr COLORREF kDifferText = RGB(176, 0, 0);
 constexpr COLORREF kDifferBack = RGB(255, 238, 204);
 constexpr int kMinColumnWidth = 64; // pixels: room for the headers
-// "CSV ファイル (*.csv)|*.csv||" in the file dialogs' own form.
-const FileKind kCsvFileKind = {L"CSV ファイル (*.csv)\0*.csv\0\0", L"csv"};
+// "CSVファイル (*.csv)|*.csv||" in the file dialogs' own form.
+const FileKind kCsvFileKind = {L"CSVファイル (*.csv)\0*.csv\0\0", L"csv"};
 
 void SetItemText(HWND list, int row, int column, const std::wstring& text) {
     LVITEMW item = {};
@@ -172,7 +172,7 @@ void CSettingsListDlg::Refill() {
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 
-    std::wstring summary = L"相違のある項目： " + std::to_wstring(differing) + L" 件";
+    std::wstring summary = L"相違のある項目： " + std::to_wstring(differing) + L"件";
     if (m_comparison == kFile) {
         summary += L"　　比較先のファイル： " + m_filePath;
     }

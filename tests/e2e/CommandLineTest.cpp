@@ -21,12 +21,11 @@ std::wstring Quoted(const std::wstring& text) {
     return L"\"" + text + L"\"";
 }
 
-// The lines of a UTF-8 text file, each ended by CR LF.
-std::vector<std::wstring> Utf8Lines(const std::wstring& path) {
-    const std::vector<unsigned char> utf8 = ReadFileBytes(path);
-    std::wstring text(utf8.size(), L'\0');
+// The lines of a text file in a code page, each ended by CR LF.
+std::vector<std::wstring> TextLines(const std::vector<unsigned char>& bytes, UINT codePage) {
+    std::wstring text(bytes.size(), L'\0');
     text.resize(static_cast<std::size_t>(MultiByteToWideChar(
-        CP_UTF8, 0, reinterpret_cast<const char*>(utf8.data()), static_cast<int>(utf8.size()),
+        codePage, 0, reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()),
         text.data(), static_cast<int>(text.size()))));
     std::vector<std::wstring> lines;
     for (std::size_t start = 0, end; (end = text.find(L"\r\n", start)) != std::wstring::npos;
@@ -35,9 +34,14 @@ std::vector<std::wstring> Utf8Lines(const std::wstring& path) {
     return lines;
 }
 
+std::vector<std::wstring> Utf8Lines(const std::wstring& path) {
+    return TextLines(ReadFileBytes(path), CP_UTF8);
+}
+
 struct CopyRun {
     DWORD exitCode = 259;
-    std::vector<std::wstring> lines; // what it wrote to standard error
+    std::vector<unsigned char> bytes; // what it wrote to standard error
+    std::vector<std::wstring> lines;  // the same in code page 932, which Japanese Windows reads
     bool showedWindow = false;
 };
 
@@ -60,7 +64,8 @@ CopyRun RunCopy(const std::wstring& arguments) {
         run.exitCode = copy.ExitCode();
     }
     CloseHandle(error);
-    run.lines = Utf8Lines(errorPath);
+    run.bytes = ReadFileBytes(errorPath);
+    run.lines = TextLines(run.bytes, 932);
     return run;
 }
 
@@ -125,13 +130,15 @@ TEST_F(CommandLineTest, SendReportsAndEndsWithItsExitCode) {
         {true,
          L"/send " + Quoted(good) + printer + Quoted(kFilePrinter),
          5,
-         {kFilePrinter + std::wstring(L": 接続先がFILEのため設定値を送信できません。")},
+         {kFilePrinter + std::wstring(L": 接続先がFILEのため設定値を送信できません。"),
+          L"どのプリンタにも送信しませんでした。"},
          false,
          false},
         {true,
          L"/send " + Quoted(good) + printer + L"KV44QX" + printer + L"kv44qx",
          4,
-         {L"kv44qx: 使用可能なプリンタの中に見つかりません。"},
+         {L"kv44qx: 使用可能なプリンタの中に見つかりません。",
+          L"どのプリンタにも送信しませんでした。"},
          false,
          false},
         {true,
@@ -168,6 +175,18 @@ TEST_F(CommandLineTest, SendReportsAndEndsWithItsExitCode) {
             printers.Remove(kFilePrinter);
         }
     }
+}
+
+// A batch file's log holds its own echo lines in code page 932 beside ours: ours are in 932 too.
+TEST_F(CommandLineTest, RedirectedLinesAreInTheConsoleCodePage) {
+    const CopyRun run = RunCopy(L"/send " + Quoted(bad));
+    EXPECT_EQ(run.exitCode, 3u);
+    // ": このファイルは設定ファイルではありません。" and CR LF in code page 932.
+    const std::string expected = ": \x82\xb1\x82\xcc\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xcd"
+                                 "\x90\xdd\x92\xe8\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xc5"
+                                 "\x82\xcd\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x42\r\n";
+    const std::string bytes(run.bytes.begin(), run.bytes.end());
+    EXPECT_EQ(bytes, std::string(bad.begin(), bad.end()) + expected);
 }
 
 TEST_F(CommandLineTest, StartWithFileReadsItAfterStartUp) {
@@ -279,7 +298,7 @@ TEST_F(CommandLineTest, ReportWritesTheSettingsListAndEndsWithItsExitCode) {
         {"a missing comparison",
          L"/report " + Quoted(good) + L" " + Quoted(csv) + L" /compare " + Quoted(missing), 3,
          missing + notSettings, -1},
-        {"no CSV file", L"/report " + Quoted(good), 2, L"CSV ファイルが指定されていません。", -1},
+        {"no CSV file", L"/report " + Quoted(good), 2, L"CSVファイルが指定されていません。", -1},
         {"a failed write", L"/report " + Quoted(good) + L" " + Quoted(full), 7,
          full + L": 設定一覧の保存に失敗しました。", -1},
     };

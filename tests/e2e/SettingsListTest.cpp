@@ -58,7 +58,7 @@ protected:
         app.Press(key);
     }
 
-    // "CSV で保存" and the file chosen in the save-as dialog.
+    // "CSVで保存" and the file chosen in the save-as dialog.
     void Save(HWND dialog, const std::wstring& path) {
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(kSave, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, kSave)));
@@ -77,7 +77,7 @@ TEST_F(SettingsListTest, MenuItemListsEverySettingFiltersAndSavesAllRows) {
     EXPECT_SOON_EQ(ListRowCount(list), kRowCount);
     EXPECT_SOON_EQ(ComboSelection(GetDlgItem(dialog, kCompare)), 0);
     EXPECT_EQ(ComboItem(GetDlgItem(dialog, kCompare), 0), L"工場出荷設定");
-    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 1 件");
+    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 1件");
 
     SendMessageW(GetDlgItem(dialog, kDifferentOnly), BM_CLICK, 0, 0);
     ASSERT_SOON_EQ(ListRowCount(list), 1);
@@ -88,8 +88,13 @@ TEST_F(SettingsListTest, MenuItemListsEverySettingFiltersAndSavesAllRows) {
 
     const std::wstring path = TempFile(L"e2e-list.csv");
     Save(dialog, path);
-    const std::vector<unsigned char> bytes = ReadFileBytes(path);
-    const std::string csv(bytes.begin(), bytes.end());
+    // The list writes the file after the save dialog has closed: wait until it is written.
+    std::string csv;
+    EXPECT_TRUE(WaitUntil([&] {
+        const std::vector<unsigned char> bytes = ReadFileBytes(path);
+        csv.assign(bytes.begin(), bytes.end());
+        return csv.size() > 2 && csv.compare(csv.size() - 2, 2, "\r\n") == 0;
+    }));
     const std::string header = kBom + Utf8Of(L"ページ,項目,設定値,比較先,相違\r\n");
     ASSERT_EQ(csv.substr(0, header.size()), header);
     EXPECT_EQ(csv.substr(header.size(), csv.find("\r\n", header.size()) + 2 - header.size()),
@@ -124,7 +129,7 @@ TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
     ASSERT_TRUE(dialog);
     HWND compare = GetDlgItem(dialog, kCompare);
     MoveComparison(dialog, VK_DOWN);
-    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 0 件");
+    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 0件");
     EXPECT_SOON_EQ(ComboSelection(compare), 1);
 
     // Cancel, then a file that is no settings file: the sent copy stays the choice.
@@ -145,7 +150,7 @@ TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
     EXPECT_EQ(box->GetIcon(), Icon::Exclamation);
     box->Answer(IDOK);
     EXPECT_SOON_EQ(ComboSelection(compare), 1);
-    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 0 件");
+    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 0件");
 
     // A file whose MSW2-2 is off: that switch and MSW1-4 differ.
     SettingsBlock other = FactoryBlock();
@@ -159,7 +164,7 @@ TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
     files->Choose(good);
     EXPECT_SOON(Summary(dialog).find(good) != std::wstring::npos);
     EXPECT_SOON_EQ(ComboSelection(compare), 2);
-    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 2 件　　比較先のファイル： " + good);
+    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 2件　　比較先のファイル： " + good);
     SendMessageW(GetDlgItem(dialog, kDifferentOnly), BM_CLICK, 0, 0);
     HWND list = GetDlgItem(dialog, kList);
     ASSERT_SOON_EQ(ListRowCount(list), 2);
@@ -168,7 +173,7 @@ TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
     EXPECT_EQ(ListItemText(list, 1, 3), L"印刷時");
 
     MoveComparison(dialog, VK_HOME); // back to the factory settings
-    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 1 件");
+    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 1件");
 }
 
 TEST_F(SettingsListTest, FailedWriteIsReportedWithTheStopIcon) {

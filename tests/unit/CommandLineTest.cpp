@@ -41,12 +41,12 @@ const ParseCase kParseCases[] = {
      Command::UsageError,
      {},
      {},
-     L"/printer はここでは指定できません。"},
+     L"/printer は /send のときだけ指定できます。"},
     {{L"/send", L"a.dat", L"-Send"},
      Command::UsageError,
      {},
      {},
-     L"/send と -Send は一緒に指定できません。"},
+     L"/send と -Send は同時に指定できません。"},
 };
 
 TEST(CommandLine, ParsesEachForm) {
@@ -91,12 +91,25 @@ TEST(CommandLine, ReportTakesTwoFilesAndOneComparison) {
     EXPECT_EQ(report.operands, (Args{L"a.dat", L"b.csv"}));
     EXPECT_EQ(report.Values(L"compare"), Args{L"c.dat"});
     EXPECT_EQ(ParseCommandLine({L"/report", L"a.dat"}).error,
-              L"CSV ファイルが指定されていません。");
+              L"CSVファイルが指定されていません。");
     EXPECT_EQ(
         ParseCommandLine({L"/report", L"a", L"b", L"/compare", L"c", L"/compare", L"d"}).error,
         L"/compare は一度だけ指定できます。");
     EXPECT_EQ(ParseCommandLine({L"/send", L"a.dat", L"/compare", L"c"}).error,
-              L"/compare はここでは指定できません。");
+              L"/compare は /report のときだけ指定できます。");
+}
+
+// Every usage line fits an 80-column console without wrapping; a full-width
+// character takes two columns there.
+TEST(CommandLine, UsageLinesFitAConsole) {
+    for (const std::wstring& line : UsageLines()) {
+        std::size_t columns = 0;
+        for (const wchar_t c : line) {
+            const bool halfWidthKana = c >= 0xFF61 && c <= 0xFF9F;
+            columns += c >= 0x3000 && !halfWidthKana ? 2 : 1;
+        }
+        EXPECT_LE(columns, 79u) << testing::PrintToString(line);
+    }
 }
 
 const PrinterRow kA{L"A", L"LPT1:"};
@@ -120,14 +133,18 @@ const TargetCase kTargetCases[] = {
      4,
      {},
      {L"使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。"}},
-    {{kFile}, {}, 5, {}, {L"F: 接続先がFILEのため設定値を送信できません。"}},
+    {{kFile},
+     {},
+     5,
+     {},
+     {L"F: 接続先がFILEのため設定値を送信できません。", L"どのプリンタにも送信しませんでした。"}},
     // Every problem is told; a missing printer outweighs a "FILE:" port.
     {{kA, kFile},
      {L"F", L"X"},
      4,
      {},
      {L"F: 接続先がFILEのため設定値を送信できません。",
-      L"X: 使用可能なプリンタの中に見つかりません。"}},
+      L"X: 使用可能なプリンタの中に見つかりません。", L"どのプリンタにも送信しませんでした。"}},
 };
 
 TEST(SendTargets, ChoosesNamedOrOnlyPrinter) {
