@@ -128,11 +128,12 @@ TEST_F(CommandLineTest, SendReportsAndEndsWithItsExitCode) {
          {kFilePrinter + std::wstring(L": 接続先がFILEのため設定値を送信できません。")},
          false,
          false},
+        // Windows compares printer names without case: one printer, sent to once.
         {true,
-         L"/send " + Quoted(good) + printer + L"KV44QX" + printer + L"kv44qx",
-         4,
-         {L"kv44qx: 使用可能なプリンタの中に見つかりません。"},
-         false,
+         L"/send " + Quoted(good) + printer + L"kv44qx" + printer + L"KV44QX",
+         0,
+         {kDefaultPrinter + sent},
+         true,
          false},
         {true,
          L"/send " + Quoted(good),
@@ -257,6 +258,17 @@ TEST_F(CommandLineTest, SecondStartHandsFileToRunningWindow) {
     EXPECT_EQ(Printers::Output(L"LPT1:"), Sent());
     EXPECT_TRUE(app.NoMessageBoxWithin());
     EXPECT_EQ(RunningProgramCount(), 1);
+}
+
+TEST_F(CommandLineTest, OnlyTheNewestWaitingHandOverIsRead) {
+    Program app;
+    ASSERT_TRUE(app.Start());
+    app.Press(Ctrl('I'));
+    ASSERT_TRUE(app.WaitForMessageBox());
+    EXPECT_EQ(RunCopy(Quoted(bad)).exitCode, 0u);
+    EXPECT_EQ(RunCopy(Quoted(good)).exitCode, 0u); // replaces the bad file still waiting
+    ASSERT_TRUE(Answer(app, kFactoryQuestion, IDCANCEL));
+    EXPECT_TRUE(ReadGood(app));
 }
 
 TEST_F(CommandLineTest, ReportWritesTheSettingsListAndEndsWithItsExitCode) {

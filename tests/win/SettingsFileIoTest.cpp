@@ -28,15 +28,33 @@ TEST(SettingsFileIo, WriteThenReadRestoresTheBlock) {
     DeleteFileW(path.c_str());
 }
 
-TEST(SettingsFileIo, OverwritingKeepsALongerFileLongerAndReadable) {
+TEST(SettingsFileIo, OverwritingReplacesALongerFileWhole) {
     const std::wstring path = WindowsPathOf(TempUnixPath(L"io-longer.dat"));
     WriteFileBytes(path, std::vector<unsigned char>(1000, 'x'));
     ASSERT_EQ(WriteSettingsFile(path, ChangedBlock()), WriteResult::Written);
-    const std::vector<unsigned char> bytes = ReadFileBytes(path);
-    ASSERT_EQ(bytes.size(), 1000u);
-    EXPECT_EQ(bytes[213], 'x');
+    EXPECT_EQ(ReadFileBytes(path).size(), 213u);
     EXPECT_EQ(ReadSettingsFile(path), ChangedBlock());
     DeleteFileW(path.c_str());
+}
+
+// A file that cannot be replaced keeps what it held, and no temporary file is left beside it.
+TEST(SettingsFileIo, AFailedReplaceLeavesTheOldFile) {
+    const std::wstring folder = WindowsPathOf(TempUnixPath(L"io-replace"));
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring path = folder + L"\\old.csv";
+    WriteFileBytes(path, {'o', 'l', 'd'});
+    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_NE(ReplaceFileWith(path, "new", 3), WriteResult::Written);
+    CloseHandle(held);
+    EXPECT_EQ(ReadFileBytes(path), (std::vector<unsigned char>{'o', 'l', 'd'}));
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*.tmp").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE);
+    FindClose(search);
+    DeleteFileW(path.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 TEST(SettingsFileIo, RejectsMissingShortAndForeignFiles) {
