@@ -5,6 +5,31 @@
 
 #include <windows.h>
 
+namespace {
+
+// Opens an existing file or folder for its attributes only; a pipe server
+// named as the path may only identify the program.
+HANDLE OpenForQuery(const std::wstring& path) {
+    return CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION,
+                       nullptr);
+}
+
+// True when the path names something that exists and is no disk file: a
+// device or a pipe, which is never replaced by a file.
+bool IsExistingDevice(const std::wstring& path) {
+    HANDLE file = OpenForQuery(path);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const bool device = GetFileType(file) != FILE_TYPE_DISK;
+    CloseHandle(file);
+    return device;
+}
+
+} // namespace
+
 std::optional<SettingsBlock> ReadSettingsFile(const std::wstring& path) {
     // Writers are let in too: an editor or a sync client may hold the file
     // open for writing, and the file is only read here. A pipe server named
@@ -46,6 +71,9 @@ WriteResult ReplaceFileWith(const std::wstring& path, const void* data, std::siz
     if (folder.empty()) {
         folder = L".";
     }
+    if (IsExistingDevice(path)) {
+        return WriteResult::WriteFailed;
+    }
     wchar_t temporary[MAX_PATH + 1] = {};
     if (GetTempFileNameW(folder.c_str(), L"kvs", 0, temporary) == 0) {
         return GetLastError() == ERROR_ACCESS_DENIED ? WriteResult::AccessDenied
@@ -74,10 +102,7 @@ WriteResult WriteSettingsFile(const std::wstring& path, const SettingsBlock& blo
 }
 
 std::optional<FileIdentity> IdentityOf(const std::wstring& path) {
-    HANDLE file = CreateFileW(
-        path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION,
-        nullptr);
+    HANDLE file = OpenForQuery(path);
     if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
