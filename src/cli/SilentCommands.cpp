@@ -46,9 +46,11 @@ int Send(const ParsedCommandLine& commandLine, const SpoolerCalls& spooler) {
     if (targets.exitCode != kExitOk) {
         return targets.exitCode;
     }
+    // What the window would send after reading the file.
+    const SettingsBlock sent = CollectedBlock(*block);
     int exitCode = kExitOk;
     for (const std::wstring& printer : targets.names) {
-        if (SendSettingsJob(printer, *block, nt, spooler)) {
+        if (SendSettingsJob(printer, sent, nt, spooler)) {
             ReportLine(SentLine(printer));
         } else {
             ReportLine(SendFailedLine(printer));
@@ -84,7 +86,8 @@ int Report(const ParsedCommandLine& commandLine) {
             }
         }
     }
-    if (!WriteSettingsListFile(csvPath, CompareSettings(*block, *other))) {
+    if (!WriteSettingsListFile(csvPath,
+                               CompareSettings(CollectedBlock(*block), CollectedBlock(*other)))) {
         ReportLine(csvPath + L": " + kSettingsListNotSavedText);
         return kExitWriteFailed;
     }
