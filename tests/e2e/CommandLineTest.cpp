@@ -4,7 +4,10 @@
 #include "ProgramTest.h"
 #include "TestPrinters.h"
 
+#include "../unit/GoldenBlock.h"
 #include "settings/SettingsFile.h"
+
+#include <cstring>
 
 namespace e2e {
 namespace {
@@ -169,6 +172,44 @@ TEST_F(CommandLineTest, SendReportsAndEndsWithItsExitCode) {
             printers.Remove(kFilePrinter);
         }
     }
+}
+
+// /send sends what the window sends after reading the same file at start, fields that no
+// control can show included.
+TEST_F(CommandLineTest, SendFromTheCommandLineSendsWhatTheWindowSends) {
+    const auto edited = [](std::size_t offset, const char* text) {
+        SettingsBlock edit = GoldenBlock();
+        std::memcpy(edit.bytes.data() + offset, text, std::strlen(text));
+        return edit;
+    };
+    const std::pair<const char*, SettingsBlock> cases[] = {
+        {"golden", GoldenBlock()},
+        {"paper thickness 9Z", edited(64, "9Z")},
+        {"paper thickness 09", edited(64, "09")},
+        {"head centring (0", edited(26, "(0")},
+        {"typeface 7", edited(60, "7")},
+        {"line feed pitch Z9", edited(173, "Z9")},
+    };
+    const std::wstring path = WindowsPathOf(TempUnixPath(L"both-ways.dat"));
+    for (const auto& [name, fileBlock] : cases) {
+        SCOPED_TRACE(name);
+        const SettingsFileImage image = BuildSettingsFile(fileBlock);
+        WriteFileBytes(path, std::vector<unsigned char>(image.begin(), image.end()));
+        Program app;
+        app.SetArguments(Quoted(path));
+        ASSERT_TRUE(app.Start());
+        ASSERT_TRUE(ReadGood(app));
+        Printers::ClearOutput(L"LPT1:");
+        app.Press(Ctrl('W'));
+        ASSERT_TRUE(Answer(app, L"プリンタに設定値を送信しました。", IDOK));
+        const std::string fromWindow = Printers::Output(L"LPT1:");
+        app.End();
+
+        Printers::ClearOutput(L"LPT1:");
+        EXPECT_EQ(RunCopy(L"/send " + Quoted(path)).exitCode, 0u);
+        EXPECT_EQ(Printers::Output(L"LPT1:"), fromWindow);
+    }
+    DeleteFileW(path.c_str());
 }
 
 TEST_F(CommandLineTest, StartWithFileReadsItAfterStartUp) {
