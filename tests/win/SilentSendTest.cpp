@@ -55,27 +55,21 @@ TEST(SilentSend, RefusesAPipeWithinASecond) {
 
 // The output of /report never replaces one of its inputs, however the path is spelt.
 TEST(SilentSend, ReportRefusesToWriteOverItsInput) {
-    const std::wstring folder = WindowsPathOf(TempUnixPath(L"report-self"));
-    CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring path = folder + L"\\a.dat";
-    const std::wstring other = folder + L"\\b.dat";
+    const std::wstring path = WindowsPathOf(TempUnixPath(L"report-self.dat"));
     const SettingsFileImage image = BuildSettingsFile(FactoryBlock());
     const std::vector<unsigned char> bytes(image.begin(), image.end());
+    const std::wstring other = WindowsPathOf(TempUnixPath(L"report-other.dat"));
     WriteFileBytes(path, bytes);
     WriteFileBytes(other, bytes);
-    const std::vector<std::wstring> cases[] = {
-        {L"/report", path, path},
-        {L"/report", path, folder + L"\\.\\A.DAT"},
-        {L"/report", path, other, L"/compare", other},
-    };
-    for (const std::vector<std::wstring>& args : cases) {
-        EXPECT_EQ(RunSilentCommand(ParseCommandLine(args)), 2) << args[2];
-        EXPECT_EQ(ReadFileBytes(path), bytes) << args[2];
-        EXPECT_EQ(ReadFileBytes(other), bytes) << args[2];
+    const std::wstring otherSpelling = WindowsPathOf(TempUnixPath(L".\\REPORT-SELF.DAT"));
+    for (const std::vector<std::wstring>& args :
+         {std::vector<std::wstring>{L"/report", path, otherSpelling},
+          {L"/report", other, otherSpelling, L"/compare", path}}) {
+        EXPECT_EQ(RunSilentCommand(ParseCommandLine(args)), 2) << args[1];
+        EXPECT_EQ(ReadFileBytes(path), bytes) << args[1];
     }
     DeleteFileW(path.c_str());
     DeleteFileW(other.c_str());
-    RemoveDirectoryW(folder.c_str());
 }
 
 } // namespace
