@@ -13,6 +13,7 @@ packages=(
   wine wine64 xvfb xauth x11-utils xdotool
   locales fonts-ipafont-gothic fonts-ipafont-mincho
   imagemagick fp-utils libchm-bin clang-format
+  wixl msitools
 )
 
 missing=()

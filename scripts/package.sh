@@ -10,6 +10,9 @@
 #   switchboard-<version>/x86/kvswbd.exe   32-bit program
 #   switchboard-<version>/x86/kvswbd.chm   its own copy of the help file
 #
+# and the installer packages dist/switchboard-<version>-x64.msi and -x86.msi
+# (package/switchboard.wxs, scripts/build-msi.sh).
+#
 # Then it checks the archive it made: lists it, unpacks it into a scratch
 # folder and compares every file with what was built, checks each program's
 # processor and imports, and fails on a missing, extra or different file.
@@ -20,8 +23,8 @@ scripts/install-deps.sh
 for preset in windows windows-x86; do
   cmake --preset "$preset" >/dev/null
 done
-cmake --build --preset windows -j"$(nproc)" --target kvswbd help_file
-cmake --build --preset windows-x86 -j"$(nproc)" --target kvswbd
+cmake --build --preset windows -j"$(nproc)" --target kvswbd help_file msi
+cmake --build --preset windows-x86 -j"$(nproc)" --target kvswbd msi
 
 version=2.000
 name="switchboard-$version"
@@ -92,3 +95,13 @@ if [ "$failures" -gt 0 ]; then
   exit 1
 fi
 echo "package check: $zip holds the built files ($(echo "$expected" | wc -l) files), unpacked and compared"
+
+# --- The installer packages beside the zip: each checked by its tables and its program.
+for arch in x64 x86; do
+  [ $arch = x64 ] && build=build/windows || build=build/windows-x86
+  cp "$build/$name-$arch.msi" "dist/$name-$arch.msi"
+done
+tests/msi/check-tables.sh "dist/$name-x86.msi" x86_64-w64-mingw32-objdump
+[ "$(msiinfo export "dist/$name-x64.msi" Directory | grep -c ProgramFiles64Folder)" -eq 2 ] ||
+  { echo "package check: the x64 package does not install into the 64-bit program files folder" >&2; exit 1; }
+echo "package check: dist/$name-x64.msi and dist/$name-x86.msi built (scripts/test.sh installs the x64 one under Wine)"

@@ -14,7 +14,7 @@ using CommandFlowTest = ProgramTest;
 
 TEST_F(CommandFlowTest, FactorySettingsAskFirstThenShowTheFirstPageAndReport) {
     app.Press(Ctrl('1'));
-    ASSERT_TRUE(WaitUntil([&] { return app.SelectedTab() == 3; }));
+    ASSERT_SOON_EQ(app.SelectedTab(), 3);
 
     app.Press(Ctrl('I'));
     auto question = app.WaitForMessageBox();
@@ -31,11 +31,11 @@ TEST_F(CommandFlowTest, FactorySettingsAskFirstThenShowTheFirstPageAndReport) {
     EXPECT_EQ(report->Text(), kFactoryShown);
     EXPECT_EQ(report->GetIcon(), Icon::Information);
     EXPECT_EQ(report->Buttons(), std::vector<int>{IDOK});
-    EXPECT_EQ(app.SelectedTab(), 0);
+    EXPECT_SOON_EQ(app.SelectedTab(), 0);
     ASSERT_TRUE(report->Answer(IDOK));
 
     EXPECT_TRUE(app.NoMessageBoxWithin(300ms));
-    EXPECT_FALSE(app.IsToolbarButtonEnabled(kButtonSend));
+    EXPECT_SOON(!app.IsToolbarButtonEnabled(kButtonSend));
     // The factory block equals the sent and saved copies, so leaving asks nothing.
     app.Press(Alt(VK_F4));
     EXPECT_TRUE(app.ExitsWithoutMessageBox());
@@ -43,7 +43,7 @@ TEST_F(CommandFlowTest, FactorySettingsAskFirstThenShowTheFirstPageAndReport) {
 
 TEST_F(CommandFlowTest, FactorySettingsCancelledChangeNothing) {
     app.Press(Ctrl('1'));
-    ASSERT_TRUE(WaitUntil([&] { return app.SelectedTab() == 3; }));
+    ASSERT_SOON_EQ(app.SelectedTab(), 3);
     HWND page = app.VisiblePage();
 
     app.Press(Ctrl('I'));
@@ -51,8 +51,8 @@ TEST_F(CommandFlowTest, FactorySettingsCancelledChangeNothing) {
     ASSERT_TRUE(byKey);
     ASSERT_TRUE(byKey->Answer(IDCANCEL));
     EXPECT_TRUE(app.NoMessageBoxWithin(300ms));
-    EXPECT_EQ(app.SelectedTab(), 3);
-    EXPECT_EQ(app.VisiblePage(), page);
+    EXPECT_SOON_EQ(app.SelectedTab(), 3);
+    EXPECT_SOON_EQ(app.VisiblePage(), page);
 
     app.ClickToolbarButton(kButtonFactory);
     auto byButton = app.WaitForMessageBox();
@@ -60,16 +60,16 @@ TEST_F(CommandFlowTest, FactorySettingsCancelledChangeNothing) {
     EXPECT_EQ(byButton->Text(), kFactoryQuestion);
     ASSERT_TRUE(byButton->Answer(IDCANCEL));
     EXPECT_TRUE(app.NoMessageBoxWithin(300ms));
-    EXPECT_EQ(app.SelectedTab(), 3);
+    EXPECT_SOON_EQ(app.SelectedTab(), 3);
 }
 
 // Nothing is unsent at start, so the send command is greyed and its key does nothing.
 TEST_F(CommandFlowTest, CtrlWWhileSendIsGreyedSendsNothingAndSaysNothing) {
-    ASSERT_FALSE(app.IsToolbarButtonEnabled(kButtonSend));
+    ASSERT_SOON(!app.IsToolbarButtonEnabled(kButtonSend));
     Printers::ClearOutput(kDefaultPort);
     app.Press(Ctrl('W'));
     EXPECT_TRUE(app.NoMessageBoxWithin(500ms));
-    EXPECT_EQ(Printers::Output(kDefaultPort), "");
+    EXPECT_SOON_EQ(Printers::Output(kDefaultPort), "");
 }
 
 TEST_F(CommandFlowTest, AltF4WithUnchangedSettingsClosesWithoutAsking) {

@@ -102,7 +102,6 @@ protected:
         for (int step = 1; step <= 4; ++step)
             Mouse(POINT{from.x + (to.x - from.x) * step / 4, to.y}, MOUSEEVENTF_MOVE);
         Mouse(to, MOUSEEVENTF_LEFTUP);
-        app.Settle();
     }
 
     HWND dialog = nullptr;
@@ -122,43 +121,43 @@ private:
         return rect;
     }
 
-    static void Mouse(POINT screen, DWORD flags) {
+    void Mouse(POINT screen, DWORD flags) {
         INPUT input{};
         input.type = INPUT_MOUSE;
         input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
         input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
         input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
         SendInput(1, &input, sizeof(INPUT));
-        Sleep(50);
+        app.Settle();
     }
 };
 
 TEST_F(FormSettingsTest, ChoosingAFormShowsItOnTheButtonAtOnce) {
     HWND button = GetDlgItem(Page(), kFormButton);
-    EXPECT_EQ(TextOf(button), L"書式０の設定(&D)");
+    EXPECT_SOON_EQ(TextOf(button), L"書式０の設定(&D)");
     ChooseForm(3);
-    EXPECT_EQ(TextOf(button), L"書式３の設定(&D)");
-    EXPECT_TRUE(app.IsToolbarButtonEnabled(kButtonSend));
+    EXPECT_SOON_EQ(TextOf(button), L"書式３の設定(&D)");
+    EXPECT_SOON(app.IsToolbarButtonEnabled(kButtonSend));
     ChooseForm(0);
-    EXPECT_EQ(TextOf(button), L"書式０の設定(&D)");
-    EXPECT_FALSE(app.IsToolbarButtonEnabled(kButtonSend));
+    EXPECT_SOON_EQ(TextOf(button), L"書式０の設定(&D)");
+    EXPECT_SOON(!app.IsToolbarButtonEnabled(kButtonSend));
 }
 
 TEST_F(FormSettingsTest, FormZeroHasNoMarginsAndFormOneHas) {
     ASSERT_TRUE(OpenDialog(L"書式０"));
     for (int id : kMarginControls)
         EXPECT_FALSE(IsWindowEnabled(Item(id))) << id;
-    EXPECT_EQ(Text(kLeftMargin), L"0");
-    EXPECT_EQ(Text(kRightMargin), L"136");
-    EXPECT_EQ(Text(kPageLength), L"66");
-    EXPECT_EQ(Text(kFrontEdit), L"120");
-    EXPECT_EQ(Text(kFeederEdit), L"46");
-    EXPECT_EQ(Text(kPostcardEdit), L"54");
-    EXPECT_EQ(TrackPosition(kFrontTrack), 2);
-    EXPECT_EQ(TrackPosition(kFeederTrack), 0);
-    EXPECT_EQ(TrackPosition(kPostcardTrack), 0);
+    EXPECT_SOON_EQ(Text(kLeftMargin), L"0");
+    EXPECT_SOON_EQ(Text(kRightMargin), L"136");
+    EXPECT_SOON_EQ(Text(kPageLength), L"66");
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"120");
+    EXPECT_SOON_EQ(Text(kFeederEdit), L"46");
+    EXPECT_SOON_EQ(Text(kPostcardEdit), L"54");
+    EXPECT_SOON_EQ(TrackPosition(kFrontTrack), 2);
+    EXPECT_SOON_EQ(TrackPosition(kFeederTrack), 0);
+    EXPECT_SOON_EQ(TrackPosition(kPostcardTrack), 0);
     app.Press(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    ASSERT_SOON(!DialogOpen());
 
     ChooseForm(1);
     ASSERT_TRUE(OpenDialog(L"書式１"));
@@ -171,21 +170,21 @@ TEST_F(FormSettingsTest, TypingIsCorrectedInPlace) {
     ChooseForm(1);
     ASSERT_TRUE(OpenDialog(L"書式１"));
     TypeOver(kFrontEdit, L"2");
-    EXPECT_EQ(Text(kFrontEdit), L"40");
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"40");
     TypeOver(kFrontEdit, L"1");
-    EXPECT_EQ(Text(kFrontEdit), L"1");
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"1");
     app.Press('4');
-    EXPECT_EQ(Text(kFrontEdit), L"14");
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"14");
     app.Press('0');
-    EXPECT_EQ(Text(kFrontEdit), L"132");
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"132");
     TypeOver(kPostcardEdit, L"4");
-    EXPECT_EQ(Text(kPostcardEdit), L"40");
+    EXPECT_SOON_EQ(Text(kPostcardEdit), L"40");
     TypeOver(kGuideEdit, L"90");
-    EXPECT_EQ(TrackPosition(kGuideTrack), 1);
+    EXPECT_SOON_EQ(TrackPosition(kGuideTrack), 1);
     TypeOver(kPageLength, L"100");
-    EXPECT_EQ(Text(kPageLength), L"99");
+    EXPECT_SOON_EQ(Text(kPageLength), L"99");
     TypeOver(kRightMargin, L"0");
-    EXPECT_EQ(Text(kRightMargin), L"1");
+    EXPECT_SOON_EQ(Text(kRightMargin), L"1");
     EXPECT_TRUE(app.NoMessageBoxWithin(200ms));
 
     // A left margin that reaches the right one is reported at once.
@@ -194,7 +193,7 @@ TEST_F(FormSettingsTest, TypingIsCorrectedInPlace) {
     EXPECT_TRUE(app.NoMessageBoxWithin(200ms));
     app.Press('0');
     Expect(kLeftMarginMessage, L"レフトマージン幅");
-    EXPECT_EQ(Text(kLeftMargin), L"19");
+    EXPECT_SOON_EQ(Text(kLeftMargin), L"19");
     app.Press(VK_ESCAPE);
 }
 
@@ -203,28 +202,28 @@ TEST_F(FormSettingsTest, OkReportsOneIntakePositionBelowFortyAtATime) {
     ASSERT_TRUE(OpenDialog(L"書式１"));
     TypeOver(kFrontEdit, L"15");
     TypeOver(kPostcardEdit, L"1");
-    EXPECT_EQ(Text(kFrontEdit), L"15");
-    EXPECT_EQ(Text(kPostcardEdit), L"1");
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"15");
+    EXPECT_SOON_EQ(Text(kPostcardEdit), L"1");
 
     app.Press(VK_RETURN);
     Expect(L"フロントトラクタの吸入位置の値が下限を超えています。\n設定値を変更します。",
            L"フロントトラクタ吸入位置");
     EXPECT_TRUE(app.NoMessageBoxWithin(200ms));
     EXPECT_TRUE(DialogOpen());
-    EXPECT_EQ(Text(kFrontEdit), L"40");
-    EXPECT_EQ(Text(kPostcardEdit), L"1");
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"40");
+    EXPECT_SOON_EQ(Text(kPostcardEdit), L"1");
 
     app.Press(VK_RETURN);
     Expect(L"はがきの吸入位置の値が下限を超えています。\n設定値を変更します。", L"はがき吸入位置");
     EXPECT_TRUE(DialogOpen());
-    EXPECT_EQ(Text(kPostcardEdit), L"40");
+    EXPECT_SOON_EQ(Text(kPostcardEdit), L"40");
 
     app.Press(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
-    EXPECT_TRUE(app.IsToolbarButtonEnabled(kButtonSend));
+    ASSERT_SOON(!DialogOpen());
+    EXPECT_SOON(app.IsToolbarButtonEnabled(kButtonSend));
     ASSERT_TRUE(OpenDialog(L"書式１"));
-    EXPECT_EQ(Text(kFrontEdit), L"40");
-    EXPECT_EQ(Text(kPostcardEdit), L"40");
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"40");
+    EXPECT_SOON_EQ(Text(kPostcardEdit), L"40");
     app.Press(VK_ESCAPE);
 }
 
@@ -234,20 +233,20 @@ TEST_F(FormSettingsTest, RightMarginNotAboveLeftIsReportedOnlyOnOk) {
     TypeOver(kLeftMargin, L"10");
     TypeOver(kRightMargin, L"5");
     EXPECT_TRUE(app.NoMessageBoxWithin(300ms));
-    EXPECT_EQ(Text(kRightMargin), L"5");
+    EXPECT_SOON_EQ(Text(kRightMargin), L"5");
 
     ClickCentre(Item(IDOK));
     Expect(kRightMarginMessage, L"ライトマージン幅");
     EXPECT_TRUE(DialogOpen());
-    EXPECT_EQ(Text(kRightMargin), L"11");
-    EXPECT_TRUE(WaitUntil([&] { return app.Focus() == Item(kRightMargin); }));
+    EXPECT_SOON_EQ(Text(kRightMargin), L"11");
+    EXPECT_SOON_EQ(app.Focus(), Item(kRightMargin));
 
     ClickCentre(Item(IDOK));
-    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    ASSERT_SOON(!DialogOpen());
     EXPECT_TRUE(app.NoMessageBoxWithin(200ms));
     ASSERT_TRUE(OpenDialog(L"書式１"));
-    EXPECT_EQ(Text(kLeftMargin), L"10");
-    EXPECT_EQ(Text(kRightMargin), L"11");
+    EXPECT_SOON_EQ(Text(kLeftMargin), L"10");
+    EXPECT_SOON_EQ(Text(kRightMargin), L"11");
     app.Press(VK_ESCAPE);
 }
 
@@ -260,11 +259,11 @@ TEST_F(FormSettingsTest, RightMarginMadeValidMeanwhilePassesOk) {
     TypeOver(kRightMargin, L"5");
     TypeOver(kLeftMargin, L"3");
     ClickCentre(Item(IDOK));
-    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    ASSERT_SOON(!DialogOpen());
     EXPECT_TRUE(app.NoMessageBoxWithin(200ms));
     ASSERT_TRUE(OpenDialog(L"書式１"));
-    EXPECT_EQ(Text(kLeftMargin), L"3");
-    EXPECT_EQ(Text(kRightMargin), L"5");
+    EXPECT_SOON_EQ(Text(kLeftMargin), L"3");
+    EXPECT_SOON_EQ(Text(kRightMargin), L"5");
     app.Press(VK_ESCAPE);
 }
 
@@ -275,50 +274,50 @@ TEST_F(FormSettingsTest, EditsKeepOnlyTheDigitsOfPastedText) {
     for (int id : {kFrontEdit, kRearEdit, kGuideEdit, kFeederEdit, kPostcardEdit, kPageLength,
                    kLeftMargin, kRightMargin}) {
         SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"4x5"));
-        EXPECT_EQ(Text(id), L"45") << id;
+        EXPECT_SOON_EQ(Text(id), L"45") << id;
     }
     ClickCentre(Item(IDOK));
-    EXPECT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    EXPECT_SOON(!DialogOpen());
 }
 
 TEST_F(FormSettingsTest, TrackbarsWriteTheirScaleValues) {
     ChooseForm(1);
     ASSERT_TRUE(OpenDialog(L"書式１"));
     Drag(kFrontTrack, 0);
-    EXPECT_EQ(TrackPosition(kFrontTrack), 0);
-    EXPECT_EQ(Text(kFrontEdit), L"46");
+    EXPECT_SOON_EQ(TrackPosition(kFrontTrack), 0);
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"46");
     Drag(kGuideTrack, 1);
-    EXPECT_EQ(Text(kGuideEdit), L"60");
+    EXPECT_SOON_EQ(Text(kGuideEdit), L"60");
     Drag(kPostcardTrack, 2);
-    EXPECT_EQ(Text(kPostcardEdit), L"120");
+    EXPECT_SOON_EQ(Text(kPostcardEdit), L"120");
     Drag(kPostcardTrack, 0);
-    EXPECT_EQ(Text(kPostcardEdit), L"54");
+    EXPECT_SOON_EQ(Text(kPostcardEdit), L"54");
     Drag(kFeederTrack, 2);
-    EXPECT_EQ(Text(kFeederEdit), L"120");
-    EXPECT_EQ(TrackPosition(kFeederTrack), 2);
+    EXPECT_SOON_EQ(Text(kFeederEdit), L"120");
+    EXPECT_SOON_EQ(TrackPosition(kFeederTrack), 2);
 
     // The keyboard works a trackbar as well.
     app.SetFocusTo(Item(kRearTrack));
     app.Press(VK_HOME);
-    EXPECT_EQ(Text(kRearEdit), L"46");
+    EXPECT_SOON_EQ(Text(kRearEdit), L"46");
     app.Press(VK_RIGHT);
-    EXPECT_EQ(Text(kRearEdit), L"60");
+    EXPECT_SOON_EQ(Text(kRearEdit), L"60");
 
     // A scroll notification while another control has the focus changes nothing.
     app.SetFocusTo(Item(kPageLength));
     SendMessageW(Item(kFrontTrack), TBM_SETPOS, TRUE, 2);
     SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 2),
                  reinterpret_cast<LPARAM>(Item(kFrontTrack)));
-    EXPECT_EQ(Text(kFrontEdit), L"46");
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"46");
 
     app.Press(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    ASSERT_SOON(!DialogOpen());
     ASSERT_TRUE(OpenDialog(L"書式１"));
-    EXPECT_EQ(Text(kFrontEdit), L"46");
-    EXPECT_EQ(Text(kRearEdit), L"60");
-    EXPECT_EQ(Text(kGuideEdit), L"60");
-    EXPECT_EQ(Text(kFeederEdit), L"120");
-    EXPECT_EQ(Text(kPostcardEdit), L"54");
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"46");
+    EXPECT_SOON_EQ(Text(kRearEdit), L"60");
+    EXPECT_SOON_EQ(Text(kGuideEdit), L"60");
+    EXPECT_SOON_EQ(Text(kFeederEdit), L"120");
+    EXPECT_SOON_EQ(Text(kPostcardEdit), L"54");
     app.Press(VK_ESCAPE);
 }
 
@@ -329,30 +328,30 @@ TEST_F(FormSettingsTest, CancelLeavesTheFormAsItWas) {
     TypeOver(kFrontEdit, L"100");
     TypeOver(kLeftMargin, L"30");
     app.Press(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    ASSERT_SOON(!DialogOpen());
 
     ASSERT_TRUE(OpenDialog(L"書式２"));
-    EXPECT_EQ(Text(kPageLength), L"66");
-    EXPECT_EQ(Text(kFrontEdit), L"120");
-    EXPECT_EQ(Text(kLeftMargin), L"0");
+    EXPECT_SOON_EQ(Text(kPageLength), L"66");
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"120");
+    EXPECT_SOON_EQ(Text(kLeftMargin), L"0");
     ClickCentre(Item(IDCANCEL));
-    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    ASSERT_SOON(!DialogOpen());
     ChooseForm(0);
-    EXPECT_FALSE(app.IsToolbarButtonEnabled(kButtonSend));
+    EXPECT_SOON(!app.IsToolbarButtonEnabled(kButtonSend));
 }
 
 TEST_F(FormSettingsTest, EditsOfSeveralFormsAllReachThePrinter) {
     ASSERT_TRUE(OpenDialog(L"書式０"));
     TypeOver(kPageLength, L"20");
     app.Press(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    ASSERT_SOON(!DialogOpen());
 
     ChooseForm(1);
     ASSERT_TRUE(OpenDialog(L"書式１"));
     TypeOver(kPageLength, L"12");
     TypeOver(kFrontEdit, L"99");
     app.Press(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    ASSERT_SOON(!DialogOpen());
 
     ChooseForm(2);
     ASSERT_TRUE(OpenDialog(L"書式２"));
@@ -360,7 +359,7 @@ TEST_F(FormSettingsTest, EditsOfSeveralFormsAllReachThePrinter) {
     TypeOver(kLeftMargin, L"5");
     TypeOver(kRightMargin, L"80");
     app.Press(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    ASSERT_SOON(!DialogOpen());
 
     app.Press(Ctrl('W'));
     auto box = app.WaitForMessageBox();
@@ -373,8 +372,8 @@ TEST_F(FormSettingsTest, EditsOfSeveralFormsAllReachThePrinter) {
     expected.bytes[70] = '2';
     std::memcpy(&expected.bytes[72], "12,000,136,099", 14);
     std::memcpy(&expected.bytes[103], "34,005,080", 10);
-    EXPECT_EQ(Printers::Output(kDefaultPort),
-              std::string(expected.bytes.begin(), expected.bytes.end()));
+    EXPECT_SOON_EQ(Printers::Output(kDefaultPort),
+                   std::string(expected.bytes.begin(), expected.bytes.end()));
 }
 
 TEST_F(FormSettingsTest, AValueOutOfRangeFromAFileIsShownAndStopsOkUntilCorrected) {
@@ -389,29 +388,30 @@ TEST_F(FormSettingsTest, AValueOutOfRangeFromAFileIsShownAndStopsOkUntilCorrecte
     ASSERT_TRUE(open);
     open->Choose(path);
     app.Settle();
-    ASSERT_EQ(TextOf(GetDlgItem(Page(), kFormButton)), L"書式１の設定(&D)");
+    ASSERT_SOON_EQ(TextOf(GetDlgItem(Page(), kFormButton)), L"書式１の設定(&D)");
 
     ASSERT_TRUE(OpenDialog(L"書式１"));
-    EXPECT_EQ(Text(kFrontEdit), L"200");
-    EXPECT_EQ(TrackPosition(kFrontTrack), 2);
+    EXPECT_SOON_EQ(Text(kFrontEdit), L"200");
+    EXPECT_SOON_EQ(TrackPosition(kFrontTrack), 2);
     ClickCentre(Item(IDOK));
     auto box = app.WaitForMessageBox();
     ASSERT_TRUE(box);
     EXPECT_EQ(box->Text(), L"40 から 132 までの整数を入力してください。");
     box->Answer(IDOK);
     EXPECT_TRUE(DialogOpen());
-    EXPECT_TRUE(WaitUntil([&] { return app.Focus() == Item(kFrontEdit); }));
+    EXPECT_SOON_EQ(app.Focus(), Item(kFrontEdit));
 
     TypeOver(kFrontEdit, L"100");
     app.Press(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return !DialogOpen(); }));
+    ASSERT_SOON(!DialogOpen());
     std::memcpy(&block.bytes[72], "66,000,136,100", 14);
     app.Press(Ctrl('W'));
     auto sent = app.WaitForMessageBox();
     ASSERT_TRUE(sent);
     EXPECT_EQ(sent->Text(), kSent);
     sent->Answer(IDOK);
-    EXPECT_EQ(Printers::Output(kDefaultPort), std::string(block.bytes.begin(), block.bytes.end()));
+    EXPECT_SOON_EQ(Printers::Output(kDefaultPort),
+                   std::string(block.bytes.begin(), block.bytes.end()));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "Harness.h"
 
+#include "framework/Utf8.h"
+
 #include <commctrl.h>
 #include <shlobj.h>
 #include <tlhelp32.h>
@@ -36,13 +38,6 @@ std::vector<HWND> ChildrenOf(HWND parent) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         children.push_back(child);
     return children;
-}
-
-std::string Utf8(const std::wstring& text) {
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string result(size > 0 ? size - 1 : 0, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, result.data(), size, nullptr, nullptr);
-    return result;
 }
 
 std::wstring Wide(const std::string& text) {

@@ -53,17 +53,10 @@ template <typename Read, typename Expected>
            << ", last read " << ::testing::PrintToString(last);
 }
 
-// Waits a quiet period, then reads once: for checks that something did not happen.
-template <typename Read>
-auto AfterQuiet(const Read& read, milliseconds period = 500ms) {
-    WaitUntil([] { return false; }, period);
-    return read();
-}
-
 // Polls `read` until it returns `expected` or the timeout has passed: for checks that follow input.
-#define EXPECT_SOON_EQ(actual, expected) \
+#define EXPECT_SOON_EQ(actual, expected)                                                           \
     EXPECT_TRUE(::e2e::Soon([&] { return (actual); }, (expected)))
-#define ASSERT_SOON_EQ(actual, expected) \
+#define ASSERT_SOON_EQ(actual, expected)                                                           \
     ASSERT_TRUE(::e2e::Soon([&] { return (actual); }, (expected)))
 #define EXPECT_SOON(condition) EXPECT_SOON_EQ(static_cast<bool>(condition), true)
 #define ASSERT_SOON(condition) ASSERT_SOON_EQ(static_cast<bool>(condition), true)

@@ -33,7 +33,7 @@ TEST_F(HelpAboutTest, AboutShowsTheVersionAndClosesWithOk) {
 
     PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(about, IDOK)));
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+    EXPECT_SOON(!IsWindow(about));
     EXPECT_TRUE(IsWindowEnabled(app.Window()));
 }
 
@@ -64,7 +64,7 @@ TEST_F(HelpAboutTest, F1OpensTheHelpViewerBesideTheProgram) {
     for (const Key& key : {Ctrl('I'), Ctrl('4'), Ctrl('W'), Ctrl('C')}) {
         app.Press(key);
         EXPECT_TRUE(app.NoMessageBoxWithin(300ms)) << key.vk;
-        EXPECT_EQ(app.SelectedTab(), 0) << key.vk;
+        EXPECT_SOON_EQ(app.SelectedTab(), 0) << key.vk;
     }
 }
 

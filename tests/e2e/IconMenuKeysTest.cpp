@@ -30,7 +30,7 @@ HWND OpenFileDialog(const Program& app) {
 
 TEST_F(IconMenuKeysTest, TypedAccessKeyInTheFileMenuRunsTheReadCommand) {
     app.Press(Alt('F'));
-    ASSERT_TRUE(WaitUntil([&] { return OpenDropDown(app) != nullptr; }, 2s));
+    ASSERT_SOON(OpenDropDown(app) != nullptr);
 
     // No item of the file menu carries "Z": the menu stays open and nothing runs.
     app.Press('Z');
@@ -44,7 +44,7 @@ TEST_F(IconMenuKeysTest, TypedAccessKeyInTheFileMenuRunsTheReadCommand) {
     EXPECT_EQ(OpenDropDown(app), nullptr);
     if (dialog) {
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        EXPECT_TRUE(WaitUntil([&] { return OpenFileDialog(app) == nullptr; }));
+        EXPECT_SOON_EQ(OpenFileDialog(app), nullptr);
     }
 }
 

@@ -17,7 +17,7 @@ TEST_F(MainWindowTest, OpensWithSevenTabsAndTheFirstPageInFront) {
     ASSERT_EQ(SendMessageW(app.TabControl(), TCM_GETITEMCOUNT, 0, 0), kPageCount);
     for (int i = 0; i < kPageCount; ++i)
         EXPECT_EQ(app.TabText(i), tabs[i]) << "tab " << i;
-    EXPECT_EQ(app.SelectedTab(), 0);
+    EXPECT_SOON_EQ(app.SelectedTab(), 0);
     EXPECT_EQ(app.Pages().size(), size_t(kPageCount));
     EXPECT_NE(app.VisiblePage(), nullptr);
 
@@ -31,10 +31,10 @@ TEST_F(MainWindowTest, OpensWithSevenTabsAndTheFirstPageInFront) {
     ASSERT_NE(app.Toolbar(), nullptr);
     EXPECT_EQ(GetDlgCtrlID(app.Toolbar()), kBarId);
     EXPECT_EQ(GetDlgCtrlID(app.StatusBar()), kBarId);
-    EXPECT_TRUE(app.IsToolbarButtonEnabled(kButtonRead));
-    EXPECT_TRUE(app.IsToolbarButtonEnabled(kButtonWrite));
-    EXPECT_FALSE(app.IsToolbarButtonEnabled(kButtonSend));
-    EXPECT_TRUE(app.IsToolbarButtonEnabled(kButtonFactory));
+    EXPECT_SOON(app.IsToolbarButtonEnabled(kButtonRead));
+    EXPECT_SOON(app.IsToolbarButtonEnabled(kButtonWrite));
+    EXPECT_SOON(!app.IsToolbarButtonEnabled(kButtonSend));
+    EXPECT_SOON(app.IsToolbarButtonEnabled(kButtonFactory));
 }
 
 TEST_F(MainWindowTest, EnterAndEscLeaveTheWindowOpen) {
@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, EnterAndEscLeaveTheWindowOpen) {
     }
     EXPECT_TRUE(app.NoMessageBoxWithin(300ms));
     EXPECT_TRUE(IsWindowVisible(app.Window()));
-    EXPECT_EQ(app.SelectedTab(), 0);
+    EXPECT_SOON_EQ(app.SelectedTab(), 0);
 }
 
 TEST_F(MainWindowTest, ShortcutsSwitchTabsAndMoveTheFocusOntoThePage) {
@@ -61,10 +61,10 @@ TEST_F(MainWindowTest, ShortcutsSwitchTabsAndMoveTheFocusOntoThePage) {
     for (const Shortcut& shortcut : shortcuts) {
         SCOPED_TRACE(testing::Message() << "Ctrl+" << char(shortcut.key));
         app.Press(Ctrl(shortcut.key));
-        EXPECT_TRUE(WaitUntil([&] { return app.SelectedTab() == shortcut.tab; }, 1s));
+        EXPECT_SOON_EQ(app.SelectedTab(), shortcut.tab);
         HWND page = app.VisiblePage();
         ASSERT_NE(page, nullptr);
-        EXPECT_TRUE(WaitUntil([&] { return app.IsFocusIn(page); }, 1s));
+        EXPECT_SOON(app.IsFocusIn(page));
         pagesSeen.insert(page);
     }
     EXPECT_EQ(pagesSeen.size(), size_t(kPageCount));
@@ -73,26 +73,26 @@ TEST_F(MainWindowTest, ShortcutsSwitchTabsAndMoveTheFocusOntoThePage) {
 TEST_F(MainWindowTest, ArrowKeysOnTheTabControlKeepTheFocusThere) {
     HWND tabs = app.TabControl();
     app.SetFocusTo(tabs);
-    ASSERT_EQ(app.Focus(), tabs);
+    ASSERT_SOON_EQ(app.Focus(), tabs);
     HWND firstPage = app.VisiblePage();
 
     app.Press(VK_RIGHT);
-    EXPECT_TRUE(WaitUntil([&] { return app.SelectedTab() == 1; }));
+    EXPECT_SOON_EQ(app.SelectedTab(), 1);
     HWND secondPage = app.VisiblePage();
     EXPECT_NE(secondPage, nullptr);
     EXPECT_NE(secondPage, firstPage);
-    EXPECT_EQ(app.Focus(), tabs);
+    EXPECT_SOON_EQ(app.Focus(), tabs);
 
     // The shortcut of the page already shown keeps it and, from the tab control, the focus.
     app.Press(Ctrl('P'));
-    EXPECT_EQ(app.SelectedTab(), 1);
-    EXPECT_EQ(app.VisiblePage(), secondPage);
-    EXPECT_EQ(app.Focus(), tabs);
+    EXPECT_SOON_EQ(app.SelectedTab(), 1);
+    EXPECT_SOON_EQ(app.VisiblePage(), secondPage);
+    EXPECT_SOON_EQ(app.Focus(), tabs);
 
     app.Press(VK_LEFT);
-    EXPECT_TRUE(WaitUntil([&] { return app.SelectedTab() == 0; }));
-    EXPECT_EQ(app.VisiblePage(), firstPage);
-    EXPECT_EQ(app.Focus(), tabs);
+    EXPECT_SOON_EQ(app.SelectedTab(), 0);
+    EXPECT_SOON_EQ(app.VisiblePage(), firstPage);
+    EXPECT_SOON_EQ(app.Focus(), tabs);
 }
 
 } // namespace

@@ -52,22 +52,23 @@ TEST_F(MswPagesTest, FactoryBlockShowsTheFactoryStates) {
             for (int id : checked ? states.checked : states.unchecked) {
                 HWND control = GetDlgItem(page, id);
                 ASSERT_NE(control, nullptr) << "MSW" << bank << " id " << id;
-                EXPECT_EQ(IsChecked(control), checked) << "MSW" << bank << " " << TextOf(control);
+                EXPECT_SOON_EQ(IsChecked(control), checked)
+                    << "MSW" << bank << " " << TextOf(control);
             }
         }
     }
     HWND list = GetDlgItem(ShowBank(app, 1), kCountryList);
     ASSERT_GE(ComboSelection(list), 0);
     EXPECT_EQ(ComboItem(list, ComboSelection(list)), L"日本");
-    EXPECT_FALSE(SendAvailable(app));
+    EXPECT_SOON(!SendAvailable(app));
 }
 
 TEST_F(MswPagesTest, HighSpeedReceptionIsUnsentUntilTheConventionalModeIsChosenAgain) {
     HWND page = ShowBank(app, 1);
     ASSERT_NE(page, nullptr);
     ClickControl(app, GetDlgItem(page, kHighSpeed));
-    EXPECT_TRUE(WaitUntil([&] { return SendAvailable(app); }));
-    EXPECT_FALSE(IsChecked(GetDlgItem(page, kConventional)));
+    EXPECT_SOON(SendAvailable(app));
+    EXPECT_SOON(!IsChecked(GetDlgItem(page, kConventional)));
 
     app.Press(Alt(VK_F4));
     auto question = app.WaitForMessageBox();
@@ -81,7 +82,7 @@ TEST_F(MswPagesTest, HighSpeedReceptionIsUnsentUntilTheConventionalModeIsChosenA
     ASSERT_FALSE(app.HasExited());
 
     ClickControl(app, GetDlgItem(page, kConventional));
-    EXPECT_TRUE(WaitUntil([&] { return !SendAvailable(app); }));
+    EXPECT_SOON(!SendAvailable(app));
     app.Press(Alt(VK_F4));
     EXPECT_TRUE(app.ExitsWithoutMessageBox());
 }
@@ -94,11 +95,11 @@ TEST_F(MswPagesTest, OpeningTheCountryListRaisesADataCheck) {
     SendMessageW(GetDlgItem(page, kHighSpeed), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(GetDlgItem(page, kConventional), BM_SETCHECK, BST_UNCHECKED, 0);
     app.Settle();
-    ASSERT_FALSE(SendAvailable(app));
+    ASSERT_SOON(!SendAvailable(app));
 
     HWND list = GetDlgItem(page, kCountryList);
     SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
-    EXPECT_TRUE(WaitUntil([&] { return SendAvailable(app); }));
+    EXPECT_SOON(SendAvailable(app));
     SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
     EXPECT_EQ(ComboItem(list, ComboSelection(list)), L"日本");
 }

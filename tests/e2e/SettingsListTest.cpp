@@ -71,13 +71,13 @@ TEST_F(SettingsListTest, MenuItemListsEverySettingFiltersAndSavesAllRows) {
     HWND dialog = Open();
     ASSERT_TRUE(dialog) << "the menu item opened no list";
     HWND list = GetDlgItem(dialog, kList);
-    EXPECT_EQ(ListRowCount(list), kRowCount);
-    EXPECT_EQ(ComboSelection(GetDlgItem(dialog, kCompare)), 0);
+    EXPECT_SOON_EQ(ListRowCount(list), kRowCount);
+    EXPECT_SOON_EQ(ComboSelection(GetDlgItem(dialog, kCompare)), 0);
     EXPECT_EQ(ComboItem(GetDlgItem(dialog, kCompare), 0), L"工場出荷設定");
-    EXPECT_EQ(Summary(dialog), L"相違のある項目： 1 件");
+    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 1 件");
 
     SendMessageW(GetDlgItem(dialog, kDifferentOnly), BM_CLICK, 0, 0);
-    ASSERT_EQ(ListRowCount(list), 1);
+    ASSERT_SOON_EQ(ListRowCount(list), 1);
     EXPECT_EQ(ListItemText(list, 0, 0), L"ＭＳＷ１");
     EXPECT_EQ(ListItemText(list, 0, 1), L"データ受信方法の切り替え");
     EXPECT_EQ(ListItemText(list, 0, 2), L"高速受信");
@@ -104,8 +104,8 @@ TEST_F(SettingsListTest, MenuItemListsEverySettingFiltersAndSavesAllRows) {
     EXPECT_EQ(csv.find('\n'), csv.find("\r\n") + 1);
 
     app.Press(VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-    EXPECT_TRUE(app.IsToolbarButtonEnabled(kButtonSend)); // the list changed no copy
+    EXPECT_SOON(!IsWindow(dialog));
+    EXPECT_SOON(app.IsToolbarButtonEnabled(kButtonSend)); // the list changed no copy
 }
 
 TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
@@ -119,15 +119,15 @@ TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
     ASSERT_TRUE(dialog);
     HWND compare = GetDlgItem(dialog, kCompare);
     MoveComparison(dialog, VK_DOWN);
-    EXPECT_TRUE(WaitUntil([&] { return Summary(dialog) == L"相違のある項目： 0 件"; }));
-    EXPECT_EQ(ComboSelection(compare), 1);
+    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 0 件");
+    EXPECT_SOON_EQ(ComboSelection(compare), 1);
 
     // Cancel, then a file that is no settings file: the sent copy stays the choice.
     MoveComparison(dialog, VK_DOWN);
     auto files = WaitForFileDialog(app);
     ASSERT_TRUE(files);
     files->Cancel();
-    EXPECT_TRUE(WaitUntil([&] { return ComboSelection(compare) == 1; }));
+    EXPECT_SOON_EQ(ComboSelection(compare), 1);
     const std::wstring bad = TempFile(L"e2e-list-bad.dat");
     WriteFileBytes(bad, {'x', 'y'});
     MoveComparison(dialog, VK_DOWN);
@@ -139,8 +139,8 @@ TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
     EXPECT_EQ(box->Text(), L"このファイルは設定ファイルではありません。");
     EXPECT_EQ(box->GetIcon(), Icon::Exclamation);
     box->Answer(IDOK);
-    EXPECT_TRUE(WaitUntil([&] { return ComboSelection(compare) == 1; }));
-    EXPECT_EQ(Summary(dialog), L"相違のある項目： 0 件");
+    EXPECT_SOON_EQ(ComboSelection(compare), 1);
+    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 0 件");
 
     // A file whose MSW2-2 is off: that switch and MSW1-4 differ.
     SettingsBlock other = FactoryBlock();
@@ -152,18 +152,18 @@ TEST_F(SettingsListTest, ComparesWithTheSentCopyAndWithASettingsFile) {
     files = WaitForFileDialog(app);
     ASSERT_TRUE(files);
     files->Choose(good);
-    EXPECT_TRUE(WaitUntil([&] { return Summary(dialog).find(good) != std::wstring::npos; }));
-    EXPECT_EQ(ComboSelection(compare), 2);
-    EXPECT_EQ(Summary(dialog), L"相違のある項目： 2 件　　比較先のファイル： " + good);
+    EXPECT_SOON(Summary(dialog).find(good) != std::wstring::npos);
+    EXPECT_SOON_EQ(ComboSelection(compare), 2);
+    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 2 件　　比較先のファイル： " + good);
     SendMessageW(GetDlgItem(dialog, kDifferentOnly), BM_CLICK, 0, 0);
     HWND list = GetDlgItem(dialog, kList);
-    ASSERT_EQ(ListRowCount(list), 2);
+    ASSERT_SOON_EQ(ListRowCount(list), 2);
     EXPECT_EQ(ListItemText(list, 1, 1), L"シートガイド用紙無し検出");
     EXPECT_EQ(ListItemText(list, 1, 2), L"常時");
     EXPECT_EQ(ListItemText(list, 1, 3), L"印刷時");
 
     MoveComparison(dialog, VK_HOME); // back to the factory settings
-    EXPECT_TRUE(WaitUntil([&] { return Summary(dialog) == L"相違のある項目： 1 件"; }));
+    EXPECT_SOON_EQ(Summary(dialog), L"相違のある項目： 1 件");
 }
 
 TEST_F(SettingsListTest, FailedWriteIsReportedWithTheStopIcon) {

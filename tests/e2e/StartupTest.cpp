@@ -37,19 +37,19 @@ TEST_F(StartupTest, SecondStartBringsRunningWindowToFront) {
 
     StartSecondCopy();
 
-    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.Window(); }));
+    EXPECT_SOON_EQ(GetForegroundWindow(), app.Window());
     EXPECT_FALSE(app.HasExited());
 }
 
 TEST_F(StartupTest, SecondStartRestoresMinimisedWindow) {
     app.SystemCommand(SC_MINIMIZE);
-    ASSERT_TRUE(WaitUntil([&] { return IsIconic(app.Window()) != FALSE; }));
+    ASSERT_SOON(IsIconic(app.Window()) != FALSE);
     ASSERT_TRUE(BringOtherProgramToFront());
 
     StartSecondCopy();
 
-    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(app.Window()); }));
-    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.Window(); }));
+    EXPECT_SOON(!IsIconic(app.Window()));
+    EXPECT_SOON_EQ(GetForegroundWindow(), app.Window());
 }
 
 TEST_F(StartupTest, StartAfterFirstCopyClosedRunsNormally) {

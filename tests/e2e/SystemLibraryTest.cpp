@@ -32,7 +32,7 @@ TEST(SystemLibraryTest, PlantedDllsBesideTheProgramAreIgnored) {
     std::optional<FileDialog> open = WaitForFileDialog(app);
     ASSERT_TRUE(open) << "the open dialog needs the common dialogs";
     open->Cancel();
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.Window()) != FALSE; }));
+    ASSERT_SOON(IsWindowEnabled(app.Window()) != FALSE);
 
     app.End();
 }
