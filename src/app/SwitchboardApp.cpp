@@ -3,31 +3,15 @@
 #include "app/SwitchboardDlg.h"
 #include "cli/SilentCommands.h"
 #include "framework/Messages.h"
+#include "framework/SettingsFileIo.h"
 #include "framework/StartupPhases.h"
 #include "framework/WinApp.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <memory>
 
 namespace {
-
-// The arguments after the program's own name.
-std::vector<std::wstring> ProgramArguments() {
-    std::vector<std::wstring> args;
-    if (!HasArguments(GetCommandLineW())) {
-        return args;
-    }
-    int count = 0;
-    if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count)) {
-        for (int i = 1; i < count; ++i) {
-            args.emplace_back(argv[i]);
-        }
-        LocalFree(argv);
-    }
-    return args;
-}
 
 // A path relative to the current folder made absolute, as a running window
 // with another current folder must read it.
@@ -63,7 +47,8 @@ bool HandOver(HWND window, const std::wstring& path) {
 } // namespace
 
 bool CSwitchboardApp::InitInstance() {
-    const ParsedCommandLine commandLine = ParseCommandLine(ProgramArguments());
+    const ParsedCommandLine commandLine =
+        ParseArguments(SplitCommandLine(GetCommandLineW()), IsExistingFile);
     if (IsSilentCommand(commandLine.command)) {
         SetExitCode(RunSilentCommand(commandLine));
         return false;
@@ -87,7 +72,16 @@ bool CSwitchboardApp::InitInstance() {
             }
             SetForegroundWindow(window);
         }
-        if (!startFile.empty() && !(window && HandOver(window, startFile))) {
+        // A window that is still starting or is closing takes no file; a
+        // while is given to one that is starting.
+        bool handedOver = false;
+        for (int tries = 50; window && !startFile.empty() && !handedOver && tries > 0; --tries) {
+            handedOver = HandOver(window, startFile);
+            if (!handedOver) {
+                Sleep(100);
+            }
+        }
+        if (!startFile.empty() && !handedOver) {
             ShowMessage(nullptr,
                         L"設定ファイルを実行中のSwitchboardに渡せませんでした。\n"
                         L"実行中のSwitchboardで「設定ファイルの読み込み」から開くか、"

@@ -124,7 +124,7 @@ bool CSwitchboardDlg::OnInitDialog() {
     // it is loaded with the first file dropped.
     SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE,
                       GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
-    if (!m_pendingReads.empty()) {
+    if (m_pendingRead) {
         SetTimer(m_hWnd, kReadPendingTimer, kReadPendingMs, nullptr);
     }
     return true;
@@ -208,7 +208,7 @@ bool CSwitchboardDlg::OnCommand(UINT /*code*/, UINT id, HWND /*control*/) {
         ShowSettingsList();
         return true;
     case ID_FILE_EXIT:
-        OnExit();
+        ExitRefusingHandOvers();
         return true;
     case ID_DATA_CHECK:
         UpdateSendCommand();
@@ -263,7 +263,7 @@ bool CSwitchboardDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
     switch (msg) {
     case WM_SYSCOMMAND:
         if (wParam == SC_CLOSE) {
-            OnExit();
+            ExitRefusingHandOvers();
         }
         return false; // every system command then gets the default processing
     case WM_SIZE:
@@ -287,7 +287,8 @@ bool CSwitchboardDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return true;
     case WM_COPYDATA:
-        result = OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
+        result =
+            lParam && OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
         return true;
     case WM_TIMER:
         if (wParam != kReadPendingTimer) {
@@ -413,7 +414,18 @@ void CSwitchboardDlg::OnDropFiles(HDROP drop) {
     }
 }
 
+void CSwitchboardDlg::ExitRefusingHandOvers() {
+    m_refuseHandOvers = true;
+    OnExit();
+    m_refuseHandOvers = false;
+}
+
 bool CSwitchboardDlg::OnCopyData(const COPYDATASTRUCT& data) {
+    // Refused while starting or closing, where the file could be lost: the
+    // second start tries again, and says so when the window never takes it.
+    if (!m_initialized || m_refuseHandOvers || m_ended) {
+        return false;
+    }
     if (data.dwData != kOpenFileTag || !data.lpData || data.cbData % sizeof(wchar_t) != 0 ||
         data.cbData > kLongestPath * sizeof(wchar_t)) {
         return false;
@@ -424,7 +436,7 @@ bool CSwitchboardDlg::OnCopyData(const COPYDATASTRUCT& data) {
         return false;
     }
     // Read from the timer, not inside the sender's SendMessage.
-    m_pendingReads.push_back({path, true});
+    m_pendingRead = PendingRead{path, true};
     SetTimer(m_hWnd, kReadPendingTimer, kReadPendingMs, nullptr);
     return true;
 }
@@ -434,15 +446,12 @@ void CSwitchboardDlg::ReadPendingFiles() {
         return; // the timer comes again once the dialog in front has closed
     }
     KillTimer(m_hWnd, kReadPendingTimer);
-    if (m_pendingReads.empty()) {
+    if (!m_pendingRead) {
         return;
     }
-    const PendingRead next = m_pendingReads.front();
-    m_pendingReads.pop_front();
+    const PendingRead next = *m_pendingRead;
+    m_pendingRead.reset();
     ReadSettingsFileFrom(next.path, next.askDiscard);
-    if (!m_pendingReads.empty()) {
-        SetTimer(m_hWnd, kReadPendingTimer, kReadPendingMs, nullptr);
-    }
 }
 
 bool CSwitchboardDlg::OnWriteSettingsFile() {

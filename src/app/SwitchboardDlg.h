@@ -21,7 +21,7 @@
 #include <shellapi.h>
 
 #include <array>
-#include <deque>
+#include <optional>
 #include <string>
 
 class CSwitchboardDlg : public CDialog, public CCommandFlow {
@@ -41,7 +41,7 @@ public:
     static constexpr ULONG_PTR kOpenFileTag = 0x4B565346; // "KVSF"
     // A settings file to read once the window has started, without the
     // discard question.
-    void ReadAtStart(const std::wstring& path) { m_pendingReads.push_back({path, false}); }
+    void ReadAtStart(const std::wstring& path) { m_pendingRead = PendingRead{path, false}; }
 
 protected:
     bool OnInitDialog() override;
@@ -64,7 +64,12 @@ protected:
     void UpdateFormButtonCaption() override;
     bool RunSendCommand() override { return OnSendToPrinter(); }
     bool RunWriteCommand() override { return OnWriteSettingsFile(); }
-    void CloseWindow() override { EndDialog(IDOK); }
+    void CloseWindow() override {
+        m_ended = true;
+        EndDialog(IDOK);
+    }
+    // The exit command; no file is handed over while its questions are open.
+    void ExitRefusingHandOvers();
 
 private:
     // Commands whose work lives with the settings file, the printer and the help.
@@ -116,7 +121,10 @@ private:
         std::wstring path;
         bool askDiscard;
     };
-    std::deque<PendingRead> m_pendingReads;
+    // Only the newest file waits: a later one replaces it.
+    std::optional<PendingRead> m_pendingRead;
+    bool m_ended = false;           // the window is closing
+    bool m_refuseHandOvers = false; // the exit questions are open
     CMainToolBar m_toolBar;
     CMainStatusBar m_statusBar;
     HICON m_icon;

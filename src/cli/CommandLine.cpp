@@ -107,28 +107,92 @@ std::vector<std::wstring> ParsedCommandLine::Values(const std::wstring& option) 
     return values;
 }
 
-bool HasArguments(const std::wstring& commandLine) {
-    std::size_t end = 0;
+namespace {
+
+// Where the program's name ends: at its closing quote when it begins with
+// one, else at the first space or tab.
+std::size_t ProgramNameEnd(const std::wstring& commandLine) {
     if (!commandLine.empty() && commandLine[0] == L'"') {
-        end = commandLine.find(L'"', 1);
-        end = end == std::wstring::npos ? commandLine.size() : end + 1;
-    } else {
-        end = std::min(commandLine.find_first_of(L" \t"), commandLine.size());
+        const std::size_t end = commandLine.find(L'"', 1);
+        return end == std::wstring::npos ? commandLine.size() : end + 1;
     }
-    return commandLine.find_first_not_of(L" \t", end) != std::wstring::npos;
+    return std::min(commandLine.find_first_of(L" \t"), commandLine.size());
+}
+
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
+
+} // namespace
+
+bool HasArguments(const std::wstring& commandLine) {
+    return commandLine.find_first_not_of(L" \t", ProgramNameEnd(commandLine)) != std::wstring::npos;
+}
+
+std::vector<Argument> SplitCommandLine(const std::wstring& commandLine) {
+    std::vector<Argument> args;
+    std::size_t i = ProgramNameEnd(commandLine);
+    const std::size_t size = commandLine.size();
+    for (;;) {
+        while (i < size && IsBlank(commandLine[i])) {
+            ++i;
+        }
+        if (i == size) {
+            return args;
+        }
+        Argument arg;
+        bool inQuotes = false;
+        while (i < size && (inQuotes || !IsBlank(commandLine[i]))) {
+            std::size_t backslashes = 0;
+            while (i < size && commandLine[i] == L'\\') {
+                ++backslashes;
+                ++i;
+            }
+            if (i < size && commandLine[i] == L'"') {
+                arg.text.append(backslashes / 2, L'\\');
+                if (backslashes % 2 == 1) {
+                    arg.text += L'"';
+                } else if (inQuotes && i + 1 < size && commandLine[i + 1] == L'"') {
+                    arg.text += L'"';
+                    ++i;
+                } else {
+                    inQuotes = !inQuotes;
+                    arg.quoted = true;
+                }
+                ++i;
+            } else {
+                arg.text.append(backslashes, L'\\');
+                if (i < size && (inQuotes || !IsBlank(commandLine[i]))) {
+                    arg.text += commandLine[i++];
+                }
+            }
+        }
+        args.push_back(arg);
+    }
 }
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
+    std::vector<Argument> unquoted;
+    for (const std::wstring& arg : args) {
+        unquoted.push_back({arg, false});
+    }
+    return ParseArguments(unquoted);
+}
+
+ParsedCommandLine ParseArguments(const std::vector<Argument>& args, const FileExists& fileExists) {
     ParsedCommandLine result;
     const CommandRow* command = nullptr;
     std::wstring commandArg;
+    bool anyQuoted = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::wstring& arg = args[i];
-        if (!IsSwitch(arg)) {
+        const std::wstring& arg = args[i].text;
+        const std::wstring name = IsSwitch(arg) ? SwitchName(arg) : std::wstring();
+        const bool known = name == L"?" || FindCommand(name) || IsAnyOption(name);
+        if (!IsSwitch(arg) || (!known && fileExists && fileExists(arg))) {
             result.operands.push_back(arg);
+            anyQuoted = anyQuoted || args[i].quoted;
             continue;
         }
-        const std::wstring name = SwitchName(arg);
         if (name == L"?") {
             result = {};
             result.command = Command::ShowUsage;
@@ -144,7 +208,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
             if (i + 1 == args.size()) {
                 return Failure(arg + L" の後に値がありません。");
             }
-            result.options.emplace_back(name, args[++i]);
+            result.options.emplace_back(name, args[++i].text);
         } else {
             return Failure(L"不明なスイッチです: " + arg);
         }
@@ -153,7 +217,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
     if (!command) {
         command = &Commands().front();
         // A path with spaces given without quotes arrives in pieces.
-        if (result.operands.size() > 1) {
+        if (result.operands.size() > 1 && !anyQuoted &&
+            !(fileExists && fileExists(result.operands.front()))) {
             std::wstring path = result.operands.front();
             for (std::size_t i = 1; i < result.operands.size(); ++i) {
                 path += L" " + result.operands[i];

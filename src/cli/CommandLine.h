@@ -1,13 +1,15 @@
 #pragma once
-// What the program is asked to do on its command line. The arguments come
-// in already split (CommandLineToArgvW), without the program's own name.
+// What the program is asked to do on its command line: the whole line is
+// split into arguments (SplitCommandLine) and parsed (ParseArguments).
 // A switch starts with '/' or '-' and is compared without regard to case;
 // an option switch takes the next argument as its value; every other
-// argument is an operand. Portable.
+// argument is an operand, and so is an unknown switch that names an existing
+// file. Portable.
 //
 // A command that shows no window is one row of the table in CommandLine.cpp:
 // its switch, its operands, its options and its lines of the usage text.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,30 @@ struct ParsedCommandLine {
     std::vector<std::wstring> Values(const std::wstring& option) const;
 };
 
+// One argument of a command line, and whether any part of it was in quotes.
+struct Argument {
+    std::wstring text;
+    bool quoted = false;
+};
+
+// The arguments after the program's name, split as CommandLineToArgvW splits
+// them: blanks separate arguments outside quotes; 2n backslashes before a
+// quote give n backslashes and the quote opens or closes, 2n+1 give n and a
+// literal quote; a doubled quote inside quotes is a literal quote.
+std::vector<Argument> SplitCommandLine(const std::wstring& commandLine);
+
+// True for a path that names an existing file; tells an unknown switch that
+// is a file name ("-old.dat") from a mistyped switch.
+using FileExists = std::function<bool(const std::wstring& path)>;
+
+// Parses the arguments. Without a command switch, unquoted operands are the
+// pieces of one path with spaces, given without quotes, and are joined with
+// spaces unless the first names an existing file; quoted operands are never
+// joined, and the window reads the first operand.
+ParsedCommandLine ParseArguments(const std::vector<Argument>& args,
+                                 const FileExists& fileExists = nullptr);
+
+// ParseArguments of unquoted arguments with no file check.
 ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& args);
 
 // True when a whole command line (GetCommandLineW) holds anything after the

@@ -35,19 +35,22 @@ SendTargets ChooseSendTargets(const std::vector<PrinterRow>& listed,
     bool notListed = false;
     bool filePort = false;
     for (const std::wstring& name : names) {
-        if (std::find(result.names.begin(), result.names.end(), name) != result.names.end()) {
+        const auto row = std::find_if(listed.begin(), listed.end(), [&](const PrinterRow& r) {
+            return SamePrinterName(r.name, name);
+        });
+        // A listed printer is sent to under its own spelling, once.
+        const std::wstring& target = row == listed.end() ? name : row->name;
+        if (std::find(result.names.begin(), result.names.end(), target) != result.names.end()) {
             continue;
         }
-        const auto row = std::find_if(listed.begin(), listed.end(),
-                                      [&](const PrinterRow& r) { return r.name == name; });
         if (row == listed.end()) {
             notListed = true;
             result.lines.push_back(PrinterLine(name, L"使用可能なプリンタの中に見つかりません。"));
         } else if (IsFilePort(row->port)) {
             filePort = true;
-            result.lines.push_back(PrinterLine(name, kFilePortText));
+            result.lines.push_back(PrinterLine(target, kFilePortText));
         }
-        result.names.push_back(name);
+        result.names.push_back(target);
     }
     if (notListed || filePort) {
         result.exitCode = notListed ? kExitNoPrinter : kExitFilePort;

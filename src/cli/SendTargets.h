@@ -1,7 +1,8 @@
 #pragma once
 // Which printers a send from the command line goes to: the printers named,
-// each of which must be listed as the printer selection lists them, or the
-// one printer listed when none is named. Portable.
+// each of which must be listed as the printer selection lists them (names
+// compared without case, sent to under the listed spelling), or the one
+// printer listed when none is named. Portable.
 
 #include "printer/PrinterChoice.h"
 

@@ -3,11 +3,19 @@
 #include "cli/ConsoleReport.h"
 #include "cli/SendTargets.h"
 #include "framework/SettingsFileIo.h"
+#include "framework/SystemLibrary.h"
 #include "settingslist/SettingsListFile.h"
 
 #include <windows.h>
 
 namespace {
+
+// A DLL missing from the system folder ends the command with a line, not a
+// message box that a batch file would wait on.
+void ReportMissingLibraryAndEnd(const std::wstring& name) {
+    ReportLine(name + L" をシステムフォルダから読み込めませんでした。");
+    ExitProcess(kExitSendFailed);
+}
 
 void ReportUsage() {
     for (const std::wstring& line : UsageLines()) {
@@ -38,9 +46,11 @@ int Send(const ParsedCommandLine& commandLine, const SpoolerCalls& spooler) {
     if (targets.exitCode != kExitOk) {
         return targets.exitCode;
     }
+    // What the window would send after reading the file.
+    const SettingsBlock sent = CollectedBlock(*block);
     int exitCode = kExitOk;
     for (const std::wstring& printer : targets.names) {
-        if (SendSettingsJob(printer, *block, nt, spooler)) {
+        if (SendSettingsJob(printer, sent, nt, spooler)) {
             ReportLine(SentLine(printer));
         } else {
             ReportLine(SendFailedLine(printer));
@@ -65,7 +75,19 @@ int Report(const ParsedCommandLine& commandLine) {
         return kExitNotSettingsFile;
     }
     const std::wstring& csvPath = commandLine.operands[1];
-    if (!WriteSettingsListFile(csvPath, CompareSettings(*block, *other))) {
+    // The output must never replace a file it is made from, however it is spelt.
+    std::vector<std::wstring> inputs = commandLine.Values(L"compare");
+    inputs.push_back(commandLine.operands[0]);
+    if (const std::optional<FileIdentity> output = IdentityOf(csvPath)) {
+        for (const std::wstring& input : inputs) {
+            if (IdentityOf(input) == output) {
+                ReportLine(csvPath + L": 出力先に読み込むファイルと同じファイルは指定できません。");
+                return kExitUsage;
+            }
+        }
+    }
+    if (!WriteSettingsListFile(csvPath,
+                               CompareSettings(CollectedBlock(*block), CollectedBlock(*other)))) {
         ReportLine(csvPath + L": " + kSettingsListNotSavedText);
         return kExitWriteFailed;
     }
@@ -82,6 +104,7 @@ bool IsSilentCommand(Command command) {
 int RunSilentCommand(const ParsedCommandLine& commandLine, const SpoolerCalls& spooler) {
     // A path on a drive without a medium must not bring up the system's box.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    OnSystemLibraryMissing(ReportMissingLibraryAndEnd);
     switch (commandLine.command) {
     case Command::ShowUsage:
         ReportUsage();

@@ -5,12 +5,44 @@
 
 #include <windows.h>
 
+namespace {
+
+// Opens an existing file or folder for its attributes only; a pipe server
+// named as the path may only identify the program.
+HANDLE OpenForQuery(const std::wstring& path) {
+    return CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION,
+                       nullptr);
+}
+
+// True when the path names something that exists and is no disk file: a
+// device or a pipe, which is never replaced by a file.
+bool IsExistingDevice(const std::wstring& path) {
+    HANDLE file = OpenForQuery(path);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const bool device = GetFileType(file) != FILE_TYPE_DISK;
+    CloseHandle(file);
+    return device;
+}
+
+} // namespace
+
 std::optional<SettingsBlock> ReadSettingsFile(const std::wstring& path) {
     // Writers are let in too: an editor or a sync client may hold the file
-    // open for writing, and the file is only read here.
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // open for writing, and the file is only read here. A pipe server named
+    // as the path may only identify the program, never act as it.
+    HANDLE file = CreateFileW(
+        path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+        FILE_ATTRIBUTE_NORMAL | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    // A pipe, a console or a port may never answer a read: only disk files are read.
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
         return std::nullopt;
     }
     SettingsFileImage image{};
@@ -28,16 +60,59 @@ std::optional<SettingsBlock> ReadSettingsFile(const std::wstring& path) {
     return ParseSettingsFile(image.data(), total);
 }
 
-WriteResult WriteSettingsFile(const std::wstring& path, const SettingsBlock& block) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+bool IsExistingFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+WriteResult ReplaceFileWith(const std::wstring& path, const void* data, std::size_t size) {
+    // The folder of the target, where a temporary file can be renamed over it.
+    std::wstring folder = path.substr(0, path.find_last_of(L"\\/:") + 1);
+    if (folder.empty()) {
+        folder = L".";
+    }
+    if (IsExistingDevice(path)) {
+        return WriteResult::WriteFailed;
+    }
+    wchar_t temporary[MAX_PATH + 1] = {};
+    if (GetTempFileNameW(folder.c_str(), L"kvs", 0, temporary) == 0) {
         return GetLastError() == ERROR_ACCESS_DENIED ? WriteResult::AccessDenied
                                                      : WriteResult::OpenFailed;
     }
-    const SettingsFileImage image = BuildSettingsFile(block);
-    const bool ok = WriteAll(file, image.data(), image.size());
+    HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool ok = file != INVALID_HANDLE_VALUE && WriteAll(file, data, size);
     // A failed close can lose buffered data too, so it counts as a failed write.
-    const bool closed = CloseHandle(file) != 0;
-    return ok && closed ? WriteResult::Written : WriteResult::WriteFailed;
+    ok = file != INVALID_HANDLE_VALUE && CloseHandle(file) != 0 && ok;
+    if (ok &&
+        MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return WriteResult::Written;
+    }
+    const DWORD error = GetLastError();
+    DeleteFileW(temporary);
+    if (ok) { // written in full, but the target could not be replaced
+        return error == ERROR_ACCESS_DENIED ? WriteResult::AccessDenied : WriteResult::OpenFailed;
+    }
+    return WriteResult::WriteFailed;
+}
+
+WriteResult WriteSettingsFile(const std::wstring& path, const SettingsBlock& block) {
+    const SettingsFileImage image = BuildSettingsFile(block);
+    return ReplaceFileWith(path, image.data(), image.size());
+}
+
+std::optional<FileIdentity> IdentityOf(const std::wstring& path) {
+    HANDLE file = OpenForQuery(path);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(file, &info) != 0;
+    CloseHandle(file);
+    if (!known) {
+        return std::nullopt;
+    }
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) |
+                            info.nFileIndexLow};
 }

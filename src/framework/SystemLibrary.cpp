@@ -1,5 +1,6 @@
 #include "framework/SystemLibrary.h"
 
+#include "framework/Messages.h"
 #include "framework/WinApp.h"
 
 #include <delayimp.h>
@@ -9,6 +10,9 @@
 
 namespace {
 
+void ReportAndEnd(const std::wstring& name);
+SystemLibraryMissing g_systemLibraryMissing = ReportAndEnd;
+
 // Called by the delay-load helper before it loads a delay-imported DLL; the
 // module returned is used instead of the helper's own search.
 FARPROC WINAPI LoadDelayedFromSystemFolder(unsigned notification, PDelayLoadInfo info) {
@@ -17,7 +21,20 @@ FARPROC WINAPI LoadDelayedFromSystemFolder(unsigned notification, PDelayLoadInfo
     }
     // Names in an import table are ASCII.
     const std::wstring name(info->szDll, info->szDll + std::strlen(info->szDll));
-    return reinterpret_cast<FARPROC>(LoadSystemLibrary(name.c_str()));
+    HMODULE module = LoadSystemLibrary(name.c_str());
+    if (!module) {
+        // Returning nothing would let the helper load the DLL by name, from
+        // a search that starts in the program's folder.
+        g_systemLibraryMissing(name);
+    }
+    return reinterpret_cast<FARPROC>(module);
+}
+
+void ReportAndEnd(const std::wstring& name) {
+    const std::wstring text = name + L" をシステムフォルダから読み込めませんでした。\n"
+                                     L"Switchboard を終了します。";
+    ShowMessage(nullptr, text.c_str(), MB_OK | MB_ICONSTOP);
+    ExitProcess(1);
 }
 
 } // namespace
@@ -37,7 +54,22 @@ void RestrictDllSearchToSystemFolder() {
         GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (setDirectories) {
         setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    } else if (const auto setDirectory = FindFunction<decltype(&SetDllDirectoryW)>(
+                   GetModuleHandleW(L"kernel32.dll"), "SetDllDirectoryW")) {
+        // Older Windows: at least the current folder leaves the search.
+        setDirectory(L"");
     }
+}
+
+void OnSystemLibraryMissing(SystemLibraryMissing handler) {
+    g_systemLibraryMissing = handler;
+}
+
+FARPROC LoadDelayedImport(unsigned notification, const char* dllName) {
+    DelayLoadInfo info{};
+    info.cb = sizeof(info);
+    info.szDll = dllName;
+    return LoadDelayedFromSystemFolder(notification, &info);
 }
 
 HMODULE LoadSystemLibrary(const wchar_t* name) {

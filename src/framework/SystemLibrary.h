@@ -11,10 +11,22 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Limits the search of every later LoadLibrary to the system folder where
 // Windows offers that (Windows 8 and later, 7 and Vista with the DLL search
-// update). The program calls it first thing.
+// update); elsewhere takes the current folder out of the search. The program
+// calls it first thing.
 void RestrictDllSearchToSystemFolder();
+
+// What happens when a delay-imported DLL is not in the system folder: by
+// default a message and the end of the program, never a search by name.
+// Tests put their own handler in.
+using SystemLibraryMissing = void (*)(const std::wstring& name);
+void OnSystemLibraryMissing(SystemLibraryMissing handler);
+
+// What the delay-load hook answers for `notification` about the DLL `dllName`.
+FARPROC LoadDelayedImport(unsigned notification, const char* dllName);
 
 // Loads `name` (a file name such as L"hhctrl.ocx") from the system folder by
 // its full path; null when it is not there.

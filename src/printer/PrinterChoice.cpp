@@ -29,6 +29,22 @@ bool IsFilePort(const std::wstring& port) {
     return port == kFilePortName;
 }
 
+namespace {
+
+wchar_t UpperCase(wchar_t c) {
+    const bool lower = (c >= L'a' && c <= L'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7) ||
+                       (c >= 0xFF41 && c <= 0xFF5A); // full-width a to z
+    return lower ? wchar_t(c - 0x20) : c;
+}
+
+} // namespace
+
+bool SamePrinterName(const std::wstring& a, const std::wstring& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](wchar_t x, wchar_t y) { return UpperCase(x) == UpperCase(y); });
+}
+
 int PreselectedRow(const std::vector<PrinterRow>& rows, const std::wstring& selectedName) {
     if (rows.empty()) {
         return -1;

@@ -25,6 +25,10 @@ std::wstring ConnectionColumn(std::uint32_t attributes, const std::wstring& serv
 
 bool IsFilePort(const std::wstring& port);
 
+// Printer names are compared as Windows compares them: without regard to the
+// case of Latin letters (ASCII, Latin-1 and full-width).
+bool SamePrinterName(const std::wstring& a, const std::wstring& b);
+
 // Row to select when the list opens: the one named, else the first; -1 for an
 // empty list.
 int PreselectedRow(const std::vector<PrinterRow>& rows, const std::wstring& selectedName);

@@ -118,12 +118,12 @@ bool WriteJob(const SpoolerCalls& spooler, HANDLE printer, const SettingsBlock& 
         spooler.writePrinter(printer, const_cast<std::uint8_t*>(block.bytes.data()), kBlockSize,
                              &written) &&
         written == kBlockSize;
-    if (complete) {
-        spooler.endDoc(printer);
-    } else {
+    if (!complete) {
         spooler.abortPrinter(printer);
+        return false;
     }
-    return complete;
+    // A job that the spooler does not end is not committed: nothing was sent.
+    return spooler.endDoc(printer) != 0;
 }
 
 } // namespace

@@ -36,7 +36,8 @@ std::vector<PrinterRow> ListModelPrinters(bool ntPlatform,
                                           const SpoolerCalls& spooler = SystemSpooler());
 
 // Sends the 190 bytes of the block as the data of one raw job. False when the
-// printer cannot be used, refuses the job or does not take every byte; a job
+// printer cannot be used, refuses the job, does not take every byte or does
+// not end the job; a job
 // that did not take every byte is aborted, so nothing of it is printed.
 bool SendSettingsJob(const std::wstring& printerName, const SettingsBlock& block, bool ntPlatform,
                      const SpoolerCalls& spooler = SystemSpooler());

@@ -1,5 +1,7 @@
 #include "settingslist/SettingsCatalogue.h"
 
+#include <algorithm>
+
 const wchar_t* const kTabTexts[kTabCount] = {
     L"機能選択", L"パラメータ設定１", L"パラメータ設定２", L"ＭＳＷ１",
     L"ＭＳＷ２", L"ＭＳＷ３",         L"ＭＳＷ４",
@@ -74,15 +76,88 @@ std::wstring ValueText(const SettingEntry& entry, const PageValues& values) {
     return NumberText(entry.number(values), entry.unit);
 }
 
+// A drop-down list selects the first entry that begins with the text; when
+// none does, it keeps the entry it showed.
+void AsListShows(std::wstring& text, const std::wstring& shown,
+                 const std::vector<std::wstring>& entries) {
+    const bool found = std::any_of(entries.begin(), entries.end(), [&](const std::wstring& entry) {
+        return entry.compare(0, text.size(), text) == 0;
+    });
+    if (!found) {
+        text = shown;
+    }
+}
+
+std::vector<std::wstring> Entries(const ItemList& list) {
+    std::vector<std::wstring> entries;
+    for (const ListItem& item : list) {
+        entries.emplace_back(item.text);
+    }
+    return entries;
+}
+
+template <std::size_t N> std::vector<std::wstring> Entries(const wchar_t* const (&texts)[N]) {
+    return std::vector<std::wstring>(texts, texts + N);
+}
+
+// The values after the controls of pages that showed `shown` have shown `values`.
+void AsControlsShow(PageValues& values, const PageValues& shown) {
+    AsListShows(values.msw1.m_countryText, shown.msw1.m_countryText, Entries(kCountryNames));
+    AsListShows(values.param.m_font1Text, shown.param.m_font1Text, Entries(kFontList));
+    AsListShows(values.param.m_font2Text, shown.param.m_font2Text, Entries(kFontList));
+    AsListShows(values.param.m_kanjiTableText, shown.param.m_kanjiTableText,
+                Entries(kKanjiTableList));
+    const std::vector<std::wstring> pitches = Entries(kLfPitchList);
+    for (auto text :
+         {&Param2Values::m_lfPitchSheetGuideText, &Param2Values::m_lfPitchSheetFeederText,
+          &Param2Values::m_lfPitchFrontTractorText, &Param2Values::m_lfPitchRearTractorText}) {
+        AsListShows(values.param2.*text, shown.param2.*text, pitches);
+    }
+    AsListShows(values.param2.m_retryTimeText, shown.param2.m_retryTimeText,
+                Entries(kRetryTimeList));
+    AsListShows(values.param2.m_autoReturnText, shown.param2.m_autoReturnText,
+                Entries(kAutoReturnList));
+    AsListShows(values.select.m_thicknessText, shown.select.m_thicknessText,
+                Entries(kThicknessEntries));
+    AsListShows(values.select.m_pressureText, shown.select.m_pressureText,
+                Entries(kPressureEntries));
+    AsListShows(values.select.m_reduceText, shown.select.m_reduceText, Entries(kReduceEntries));
+    AsListShows(values.select.m_formText, shown.select.m_formText, Entries(kFormNames));
+    // Two buttons: any other index checks none.
+    if (values.select.m_typefaceIndex != 0 && values.select.m_typefaceIndex != 1) {
+        values.select.m_typefaceIndex = -1;
+    }
+}
+
 } // namespace
 
+SettingsBlock CollectedBlock(const SettingsBlock& block) {
+    const PageValues factory(FactoryBlock());
+    PageValues values = factory;
+    values.Load(block);
+    AsControlsShow(values, factory);
+    SettingsBlock collected = block;
+    values.msw1.Store(collected);
+    values.msw2.Store(collected);
+    values.msw3.Store(collected);
+    values.msw4.Store(collected);
+    values.param.StoreFields(collected);
+    values.param2.StoreFields(collected);
+    values.select.StoreFields(collected);
+    return collected;
+}
+
 PageValues::PageValues(const SettingsBlock& block) {
+    param.m_postcardIndex = -1;
+    param.m_setPositionIndex = -1;
+    Load(block);
+}
+
+void PageValues::Load(const SettingsBlock& block) {
     msw1.Load(block);
     msw2.Load(block);
     msw3.Load(block);
     msw4.Load(block);
-    param.m_postcardIndex = -1;
-    param.m_setPositionIndex = -1;
     param.LoadFields(block);
     param2.LoadFields(block);
     select.LoadFields(block);

@@ -25,6 +25,9 @@ extern const wchar_t* const kTabTexts[kTabCount];
 // nothing yet: no list entry and no radio button chosen.
 struct PageValues {
     explicit PageValues(const SettingsBlock& block);
+    // Loads a block over the values shown; a field without a code the page
+    // has leaves its value as it was.
+    void Load(const SettingsBlock& block);
 
     Msw1Switches msw1;
     Msw2Switches msw2;
@@ -93,5 +96,11 @@ struct ComparedRow {
     std::wstring other; // in the block compared with
     bool differs;
 };
+
+// The block that the main window sends after reading `block` at start: the
+// block loaded into pages that show the factory settings, each list keeping
+// its entry and each radio group losing its choice where the control has none
+// for the value, then collected again. /send sends it and /report lists it.
+SettingsBlock CollectedBlock(const SettingsBlock& block);
 
 std::vector<ComparedRow> CompareSettings(const SettingsBlock& block, const SettingsBlock& other);

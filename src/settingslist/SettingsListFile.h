@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-// Writes the rows as CSV (SettingsListCsv), replacing a file of that name.
+// Writes the rows as CSV (SettingsListCsv), replacing a file of that name
+// only once the whole CSV is written (ReplaceFileWith).
 // False when the file cannot be created or any part of it is not written.
 bool WriteSettingsListFile(const std::wstring& path, const std::vector<ComparedRow>& rows);
 

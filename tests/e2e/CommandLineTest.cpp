@@ -4,7 +4,10 @@
 #include "ProgramTest.h"
 #include "TestPrinters.h"
 
+#include "../unit/GoldenBlock.h"
 #include "settings/SettingsFile.h"
+
+#include <cstring>
 
 namespace e2e {
 namespace {
@@ -134,12 +137,12 @@ TEST_F(CommandLineTest, SendReportsAndEndsWithItsExitCode) {
           L"どのプリンタにも送信しませんでした。"},
          false,
          false},
+        // Windows compares printer names without case: one printer, sent to once.
         {true,
-         L"/send " + Quoted(good) + printer + L"KV44QX" + printer + L"kv44qx",
-         4,
-         {L"kv44qx: 使用可能なプリンタの中に見つかりません。",
-          L"どのプリンタにも送信しませんでした。"},
-         false,
+         L"/send " + Quoted(good) + printer + L"kv44qx" + printer + L"KV44QX",
+         0,
+         {kDefaultPrinter + sent},
+         true,
          false},
         {true,
          L"/send " + Quoted(good),
@@ -187,6 +190,44 @@ TEST_F(CommandLineTest, RedirectedLinesAreInTheConsoleCodePage) {
                                  "\x82\xcd\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x42\r\n";
     const std::string bytes(run.bytes.begin(), run.bytes.end());
     EXPECT_EQ(bytes, std::string(bad.begin(), bad.end()) + expected);
+}
+
+// /send sends what the window sends after reading the same file at start, fields that no
+// control can show included.
+TEST_F(CommandLineTest, SendFromTheCommandLineSendsWhatTheWindowSends) {
+    const auto edited = [](std::size_t offset, const char* text) {
+        SettingsBlock edit = GoldenBlock();
+        std::memcpy(edit.bytes.data() + offset, text, std::strlen(text));
+        return edit;
+    };
+    const std::pair<const char*, SettingsBlock> cases[] = {
+        {"golden", GoldenBlock()},
+        {"paper thickness 9Z", edited(64, "9Z")},
+        {"paper thickness 09", edited(64, "09")},
+        {"head centring (0", edited(26, "(0")},
+        {"typeface 7", edited(60, "7")},
+        {"line feed pitch Z9", edited(173, "Z9")},
+    };
+    const std::wstring path = WindowsPathOf(TempUnixPath(L"both-ways.dat"));
+    for (const auto& [name, fileBlock] : cases) {
+        SCOPED_TRACE(name);
+        const SettingsFileImage image = BuildSettingsFile(fileBlock);
+        WriteFileBytes(path, std::vector<unsigned char>(image.begin(), image.end()));
+        Program app;
+        app.SetArguments(Quoted(path));
+        ASSERT_TRUE(app.Start());
+        ASSERT_TRUE(ReadGood(app));
+        Printers::ClearOutput(L"LPT1:");
+        app.Press(Ctrl('W'));
+        ASSERT_TRUE(Answer(app, L"プリンタに設定値を送信しました。", IDOK));
+        const std::string fromWindow = Printers::Output(L"LPT1:");
+        app.End();
+
+        Printers::ClearOutput(L"LPT1:");
+        EXPECT_EQ(RunCopy(L"/send " + Quoted(path)).exitCode, 0u);
+        EXPECT_EQ(Printers::Output(L"LPT1:"), fromWindow);
+    }
+    DeleteFileW(path.c_str());
 }
 
 TEST_F(CommandLineTest, StartWithFileReadsItAfterStartUp) {
@@ -276,6 +317,17 @@ TEST_F(CommandLineTest, SecondStartHandsFileToRunningWindow) {
     EXPECT_SOON_EQ(Printers::Output(L"LPT1:"), Sent());
     EXPECT_TRUE(app.NoMessageBoxWithin());
     EXPECT_EQ(RunningProgramCount(), 1);
+}
+
+TEST_F(CommandLineTest, OnlyTheNewestWaitingHandOverIsRead) {
+    Program app;
+    ASSERT_TRUE(app.Start());
+    app.Press(Ctrl('I'));
+    ASSERT_TRUE(app.WaitForMessageBox());
+    EXPECT_EQ(RunCopy(Quoted(bad)).exitCode, 0u);
+    EXPECT_EQ(RunCopy(Quoted(good)).exitCode, 0u); // replaces the bad file still waiting
+    ASSERT_TRUE(Answer(app, kFactoryQuestion, IDCANCEL));
+    EXPECT_TRUE(ReadGood(app));
 }
 
 TEST_F(CommandLineTest, ReportWritesTheSettingsListAndEndsWithItsExitCode) {

@@ -88,7 +88,8 @@ TEST_F(SettingsListTest, MenuItemListsEverySettingFiltersAndSavesAllRows) {
 
     const std::wstring path = TempFile(L"e2e-list.csv");
     Save(dialog, path);
-    const std::vector<unsigned char> bytes = ReadFileBytes(path);
+    std::vector<unsigned char> bytes; // the file appears whole once written
+    ASSERT_TRUE(WaitUntil([&] { return !(bytes = ReadFileBytes(path)).empty(); }));
     const std::string csv(bytes.begin(), bytes.end());
     const std::string header = kBom + Utf8Of(L"ページ,項目,設定値,比較先,相違\r\n");
     ASSERT_EQ(csv.substr(0, header.size()), header);

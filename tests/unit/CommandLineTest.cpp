@@ -112,6 +112,59 @@ TEST(CommandLine, UsageLinesFitAConsole) {
     }
 }
 
+// How the program splits its own command line, and which arguments were quoted.
+TEST(CommandLine, SplitsAsTheSystemDoesAndKeepsQuoting) {
+    using Split = std::vector<std::pair<std::wstring, bool>>;
+    const std::pair<const wchar_t*, Split> cases[] = {
+        {L"kvswbd.exe", {}},
+        {L"\"C:\\P Q\\kvswbd.exe\" a.dat  \t/send", {{L"a.dat", false}, {L"/send", false}}},
+        {L"kvswbd.exe \"C:\\a b.dat\" C:\\c", {{L"C:\\a b.dat", true}, {L"C:\\c", false}}},
+        {L"kvswbd.exe a\"b c\"d \"\"", {{L"ab cd", true}, {L"", true}}},
+        // 2n backslashes and a quote: n and the quote opens; 2n+1: n and a literal quote.
+        {L"kvswbd.exe a\\\\\"b c\" d\\\"e \\\\x",
+         {{L"a\\b c", true}, {L"d\"e", false}, {L"\\\\x", false}}},
+        {L"kvswbd.exe \"say \"\"hi\"\"\"", {{L"say \"hi\"", true}}},
+    };
+    for (const auto& [line, expected] : cases) {
+        Split split;
+        for (const Argument& arg : SplitCommandLine(line)) {
+            split.emplace_back(arg.text, arg.quoted);
+        }
+        EXPECT_EQ(split, expected) << testing::PrintToString(std::wstring(line));
+    }
+}
+
+// Only unquoted pieces of a path are joined; an unknown switch that names a file is a path.
+TEST(CommandLine, JoinsOnlyUnquotedPiecesAndTakesFilesThatLookLikeSwitches) {
+    const auto exists = [](const std::wstring& path) {
+        return path == L"-old.dat" || path == L"C:\\a.dat";
+    };
+    const struct {
+        std::vector<Argument> args;
+        Command command;
+        Args operands;
+    } cases[] = {
+        {{{L"C:\\My", false}, {L"Settings.dat", false}},
+         Command::OpenWindow,
+         {L"C:\\My Settings.dat"}},
+        {{{L"C:\\a.dat", true}, {L"C:\\b.dat", true}},
+         Command::OpenWindow,
+         {L"C:\\a.dat", L"C:\\b.dat"}},
+        {{{L"C:\\a.dat", false}, {L"C:\\b.dat", false}},
+         Command::OpenWindow,
+         {L"C:\\a.dat", L"C:\\b.dat"}},
+        {{{L"-old.dat", false}}, Command::OpenWindow, {L"-old.dat"}},
+        {{{L"/send", false}, {L"-old.dat", false}}, Command::Send, {L"-old.dat"}},
+        {{{L"/send", false}, {L"-new.dat", false}}, Command::UsageError, {}},
+    };
+    for (const auto& c : cases) {
+        const ParsedCommandLine parsed = ParseArguments(c.args, exists);
+        SCOPED_TRACE(testing::PrintToString(c.args.back().text));
+        EXPECT_EQ(parsed.command, c.command);
+        EXPECT_EQ(parsed.operands, c.operands);
+    }
+}
+
 const PrinterRow kA{L"A", L"LPT1:"};
 const PrinterRow kB{L"B", L"LPT2:"};
 const PrinterRow kFile{L"F", L"FILE:"};
@@ -128,6 +181,8 @@ struct TargetCase {
 // The end-to-end tests cover the single printer, "FILE:", an unknown name and several unnamed.
 const TargetCase kTargetCases[] = {
     {{kA, kB, kNet}, {L"B", L"N", L"B"}, 0, {L"B", L"N"}, {}},
+    // Names match without case, and each printer is sent to under its listed name, once.
+    {{{L"Kv Ａb", L"LPT1:"}}, {L"kV ａB", L"KV ＡB"}, 0, {L"Kv Ａb"}, {}},
     {{},
      {L"A"},
      4,

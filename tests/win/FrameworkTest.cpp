@@ -2,6 +2,7 @@
 // routing from a page to its parent, and the data check of the settings pages.
 
 #include "framework/DataExchange.h"
+#include "framework/SystemLibrary.h"
 #include "framework/Text.h"
 #include "framework/WinApp.h"
 #include "MessageBoxes.h"
@@ -9,6 +10,8 @@
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
+
+#include <delayimp.h>
 
 #include <algorithm>
 #include <string>
@@ -235,6 +238,16 @@ TEST(ReadWhole, AsksAgainUntilThePathFits) {
         };
         EXPECT_EQ(ReadWhole(getModuleFileName), path) << length;
     }
+}
+
+std::wstring g_missingLibrary;
+
+// A delay-imported DLL missing from the system folder is reported, never looked for by name.
+TEST(SystemLibrary, AMissingDllIsReportedNotSearchedFor) {
+    OnSystemLibraryMissing([](const std::wstring& name) { g_missingLibrary = name; });
+    EXPECT_EQ(LoadDelayedImport(dliNotePreLoadLibrary, "kvswbd-missing.dll"), nullptr);
+    EXPECT_EQ(g_missingLibrary, L"kvswbd-missing.dll");
+    EXPECT_NE(LoadDelayedImport(dliNotePreLoadLibrary, "comdlg32.dll"), nullptr);
 }
 
 } // namespace

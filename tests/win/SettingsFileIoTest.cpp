@@ -28,14 +28,24 @@ TEST(SettingsFileIo, WriteThenReadRestoresTheBlock) {
     DeleteFileW(path.c_str());
 }
 
-TEST(SettingsFileIo, OverwritingKeepsALongerFileLongerAndReadable) {
+TEST(SettingsFileIo, OverwritingReplacesALongerFileWhole) {
     const std::wstring path = WindowsPathOf(TempUnixPath(L"io-longer.dat"));
     WriteFileBytes(path, std::vector<unsigned char>(1000, 'x'));
     ASSERT_EQ(WriteSettingsFile(path, ChangedBlock()), WriteResult::Written);
-    const std::vector<unsigned char> bytes = ReadFileBytes(path);
-    ASSERT_EQ(bytes.size(), 1000u);
-    EXPECT_EQ(bytes[213], 'x');
+    EXPECT_EQ(ReadFileBytes(path).size(), 213u);
     EXPECT_EQ(ReadSettingsFile(path), ChangedBlock());
+    DeleteFileW(path.c_str());
+}
+
+// A file that cannot be replaced (here: held open) keeps what it held.
+TEST(SettingsFileIo, AFailedReplaceLeavesTheOldFile) {
+    const std::wstring path = WindowsPathOf(TempUnixPath(L"io-replace.dat"));
+    WriteFileBytes(path, {'o', 'l', 'd'});
+    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(WriteSettingsFile(path, FactoryBlock()), WriteResult::Written);
+    CloseHandle(held);
+    EXPECT_EQ(ReadFileBytes(path), (std::vector<unsigned char>{'o', 'l', 'd'}));
     DeleteFileW(path.c_str());
 }
 

@@ -16,6 +16,7 @@ struct SpoolerWatch {
     int aborts = 0;
     DWORD writeLimit = kBlockSize; // bytes the printer takes of a write
     BOOL writeResult = TRUE;
+    BOOL endResult = TRUE;             // what EndDocPrinter answers after ending the job
     bool addPrinterBeforeData = false; // a printer appears between size and data query
 } g_watch;
 
@@ -41,7 +42,7 @@ BOOL WINAPI WatchWrite(HANDLE printer, LPVOID data, DWORD size, LPDWORD written)
 
 BOOL WINAPI WatchEnd(HANDLE printer) {
     ++g_watch.ends;
-    return EndDocPrinter(printer);
+    return EndDocPrinter(printer) && g_watch.endResult;
 }
 
 BOOL WINAPI WatchAbort(HANDLE printer) {
@@ -125,6 +126,14 @@ TEST_F(SpoolerTest, AbortsAJobThatDidNotTakeEveryByte) {
         EXPECT_EQ(g_watch.aborts, 1) << fault.limit;
         EXPECT_EQ(g_watch.ends, 0) << fault.limit;
     }
+}
+
+TEST_F(SpoolerTest, AJobThatDidNotEndIsNotSent) {
+    Install({{L"Model", L"Korrin Vellatype 44QX", L"LPT2:"}});
+    MapPortToFile(L"LPT2:", TempUnixPath(L"spooler-test-lpt2.out"));
+    g_watch.endResult = FALSE;
+    EXPECT_FALSE(SendSettingsJob(L"Model", FactoryBlock(), true, kWatchingSpooler));
+    EXPECT_EQ(g_watch.ends, 1);
 }
 
 TEST_F(SpoolerTest, ListingAsksAgainWhenAPrinterIsAddedBetweenTheTwoQueries) {
