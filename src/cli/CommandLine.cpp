@@ -187,7 +187,7 @@ ParsedCommandLine ParseArguments(const std::vector<Argument>& args, const FileEx
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::wstring& arg = args[i].text;
         const std::wstring name = IsSwitch(arg) ? SwitchName(arg) : std::wstring();
-        const bool known = name == L"?" || FindCommand(name) || IsAnyOption(name);
+        const bool known = name == L"?" || FindCommand(name) || CommandOfOption(name);
         if (!IsSwitch(arg) || (!known && fileExists && fileExists(arg))) {
             result.operands.push_back(arg);
             anyQuoted = anyQuoted || args[i].quoted;
