@@ -67,29 +67,37 @@ bool IsExistingFile(const std::wstring& path) {
 
 WriteResult ReplaceFileWith(const std::wstring& path, const void* data, std::size_t size) {
     // The folder of the target, where a temporary file can be renamed over it.
-    std::wstring folder = path.substr(0, path.find_last_of(L"\\/:") + 1);
-    if (folder.empty()) {
-        folder = L".";
-    }
+    // (empty for a bare name, which lives in the current folder)
+    const std::wstring folder = path.substr(0, path.find_last_of(L"\\/:") + 1);
     if (IsExistingDevice(path)) {
         return WriteResult::WriteFailed;
     }
-    wchar_t temporary[MAX_PATH + 1] = {};
-    if (GetTempFileNameW(folder.c_str(), L"kvs", 0, temporary) == 0) {
-        return GetLastError() == ERROR_ACCESS_DENIED ? WriteResult::AccessDenied
-                                                     : WriteResult::OpenFailed;
+    // A new file of its own beside the target. Named here rather than by GetTempFileNameW,
+    // which takes folders of at most MAX_PATH - 14 characters only.
+    std::wstring temporary;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (DWORD attempt = 0; file == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
+        temporary = folder + L"~kvswbd-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                    std::to_wstring(GetTickCount() + attempt) + L".tmp";
+        file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) {
+            return GetLastError() == ERROR_ACCESS_DENIED ? WriteResult::AccessDenied
+                                                         : WriteResult::OpenFailed;
+        }
     }
-    HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    bool ok = file != INVALID_HANDLE_VALUE && WriteAll(file, data, size);
+    if (file == INVALID_HANDLE_VALUE) {
+        return WriteResult::OpenFailed;
+    }
+    bool ok = WriteAll(file, data, size);
     // A failed close can lose buffered data too, so it counts as a failed write.
-    ok = file != INVALID_HANDLE_VALUE && CloseHandle(file) != 0 && ok;
-    if (ok &&
-        MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    ok = CloseHandle(file) != 0 && ok;
+    if (ok && MoveFileExW(temporary.c_str(), path.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return WriteResult::Written;
     }
     const DWORD error = GetLastError();
-    DeleteFileW(temporary);
+    DeleteFileW(temporary.c_str());
     if (ok) { // written in full, but the target could not be replaced
         return error == ERROR_ACCESS_DENIED ? WriteResult::AccessDenied : WriteResult::OpenFailed;
     }

@@ -37,6 +37,19 @@ TEST(SettingsFileIo, OverwritingReplacesALongerFileWhole) {
     DeleteFileW(path.c_str());
 }
 
+// Written beside a temporary file in a folder deeper than MAX_PATH, where long paths are allowed.
+TEST(SettingsFileIo, WritesIntoAFolderLongerThanMaxPath) {
+    std::wstring folder = WindowsPathOf(TempUnixPath(L"deep"));
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (wchar_t name = L'a'; folder.size() <= MAX_PATH; ++name) {
+        folder += L"\\" + std::wstring(60, name);
+        CreateDirectoryW(folder.c_str(), nullptr);
+    }
+    const std::wstring path = folder + L"\\deep.dat";
+    EXPECT_EQ(WriteSettingsFile(path, ChangedBlock()), WriteResult::Written);
+    EXPECT_EQ(ReadSettingsFile(path), ChangedBlock());
+}
+
 // A file that cannot be replaced (here: held open) keeps what it held.
 TEST(SettingsFileIo, AFailedReplaceLeavesTheOldFile) {
     const std::wstring path = WindowsPathOf(TempUnixPath(L"io-replace.dat"));
