@@ -13,7 +13,7 @@ namespace {
 // A DLL missing from the system folder ends the command with a line, not a
 // message box that a batch file would wait on.
 void ReportMissingLibraryAndEnd(const std::wstring& name) {
-    ReportLine(name + L" をシステムフォルダから読み込めませんでした。");
+    ReportLine(name + L"をシステムフォルダから読み込めませんでした。");
     ExitProcess(kExitSendFailed);
 }
 

@@ -31,8 +31,8 @@ FARPROC WINAPI LoadDelayedFromSystemFolder(unsigned notification, PDelayLoadInfo
 }
 
 void ReportAndEnd(const std::wstring& name) {
-    const std::wstring text = name + L" をシステムフォルダから読み込めませんでした。\n"
-                                     L"Switchboard を終了します。";
+    const std::wstring text = name + L"をシステムフォルダから読み込めませんでした。\n"
+                                     L"Switchboardを終了します。";
     ShowMessage(nullptr, text.c_str(), MB_OK | MB_ICONSTOP);
     ExitProcess(1);
 }
