@@ -191,25 +191,34 @@ int wmain(int argc, wchar_t** argv) {
     const wchar_t* const mainTitle = L"Korrin Vellatype 44QX スイッチボード";
     std::vector<Sample> program, skeleton, minimal;
     bool ok = true;
-    for (int i = 0; i < runs && ok; ++i) { // in turn, so all see the same machine load
-        Sample a{}, b{}, c{};
-        ok = Run(argv[1], mainTitle, a) && Run(argv[2], mainTitle, b) &&
-             Run(argv[3], L"Minimal Bench Dialog", c);
-        program.push_back(a);
-        skeleton.push_back(b);
-        minimal.push_back(c);
+    // In turn, so that all three see the same load of the machine, and each
+    // in every place of the turn as often as the others: a program started
+    // right after another one closed is a little slower.
+    for (int i = 0; i < runs && ok; ++i) {
+        Sample samples[3] = {};
+        for (int k = 0; k < 3 && ok; ++k) {
+            const int which = (i + k) % 3;
+            ok = Run(argv[1 + which], which == 2 ? L"Minimal Bench Dialog" : mainTitle,
+                     samples[which]);
+        }
+        program.push_back(samples[0]);
+        skeleton.push_back(samples[1]);
+        minimal.push_back(samples[2]);
     }
 
-    // The breakdown, from separate runs of kvswbd and the skeleton in turn:
-    // marking costs a little time itself.
-    const int phaseRuns = std::max(3, runs / 2);
+    // The breakdown, from separate runs of kvswbd and the skeleton in turn,
+    // each first as often: marking costs a little time itself.
+    const int phaseRuns = std::max(4, runs / 2);
     Breakdown programPhases, skeletonPhases;
     wchar_t tempFolder[MAX_PATH];
     GetTempPathW(MAX_PATH, tempFolder);
     const std::wstring phaseFile = std::wstring(tempFolder) + L"kvswbd-phases.txt";
     for (int i = 0; i < phaseRuns && ok; ++i) {
-        ok = RunMarked(argv[1], mainTitle, phaseFile, programPhases) &&
-             RunMarked(argv[2], mainTitle, phaseFile, skeletonPhases);
+        Breakdown* breakdowns[2] = {&programPhases, &skeletonPhases};
+        for (int k = 0; k < 2 && ok; ++k) {
+            const int which = (i + k) % 2;
+            ok = RunMarked(argv[1 + which], mainTitle, phaseFile, *breakdowns[which]);
+        }
     }
     DeleteFileW(phaseFile.c_str());
 
