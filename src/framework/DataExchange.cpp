@@ -46,8 +46,8 @@ void SetRadioGroup(const std::vector<HWND>& buttons, int value) {
         if (static_cast<int>(i) == value) {
             continue;
         }
-        const LONG style = GetWindowLongW(buttons[i], GWL_STYLE);
-        const bool walkedOver = checkedNow && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON &&
+        const LONG style = checkedNow ? GetWindowLongW(buttons[i], GWL_STYLE) : 0;
+        const bool walkedOver = (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON &&
                                 (style & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE &&
                                 (style & WS_TABSTOP);
         if (walkedOver || SendMessageW(buttons[i], BM_GETCHECK, 0, 0) != BST_UNCHECKED) {
