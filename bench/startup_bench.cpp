@@ -1,10 +1,12 @@
-// Start-up time and memory of kvswbd.exe against the minimal dialog program:
-// each is started several times, alternately, timed until it is ready (its
-// main window is visible and answers messages, and the process waits for
-// input with nothing left in its queue), and its peak working set read then.
-// Further runs of kvswbd.exe with KVSWBD_STARTUP_PHASES set give the time at
-// which each start-up phase ended (src/framework/StartupPhases.h).
-// Usage: startup_bench <kvswbd.exe> <minimal.exe> [runs]
+// Start-up time and memory of kvswbd.exe against its floor, the skeleton
+// program (the same window built from the same resources, with nothing
+// behind it), and against the minimal dialog program: each is started
+// several times, the three in turn, timed until it is ready (its main window
+// is visible and answers messages, and the process waits for input with
+// nothing left in its queue), and its peak working set read then. Further
+// runs of kvswbd.exe and the skeleton with KVSWBD_STARTUP_PHASES set give the
+// time at which each start-up phase ended (src/framework/StartupPhases.h).
+// Usage: startup_bench <kvswbd.exe> <skeleton.exe> <minimal.exe> [runs]
 #define PSAPI_VERSION 2
 #include "TestPrinters.h"
 
@@ -127,6 +129,27 @@ bool Run(const std::wstring& path, const wchar_t* title, Sample& sample,
     return window != nullptr;
 }
 
+// The phase ends of several runs of one program, by phase.
+struct Breakdown {
+    std::map<std::string, std::vector<double>> times;
+    std::map<std::string, std::vector<double>> peaks;
+};
+
+// Runs the program once with its phases marked and adds them to `breakdown`.
+bool RunMarked(const std::wstring& path, const wchar_t* title, const std::wstring& phaseFile,
+               Breakdown& breakdown) {
+    Sample ignored{};
+    std::map<std::string, PhaseEnd> phases;
+    if (!Run(path, title, ignored, phaseFile, &phases)) {
+        return false;
+    }
+    for (const auto& [name, end] : phases) {
+        breakdown.times[name].push_back(end.milliseconds);
+        breakdown.peaks[name].push_back(end.peakMiB);
+    }
+    return true;
+}
+
 double MedianOf(std::vector<double> values) {
     if (values.empty()) {
         return 0.0;
@@ -151,46 +174,57 @@ Sample Median(std::vector<Sample> samples) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: startup_bench <kvswbd.exe> <minimal.exe> [runs]\n");
+    if (argc < 4) {
+        std::fprintf(stderr,
+                     "usage: startup_bench <kvswbd.exe> <skeleton.exe> <minimal.exe> [runs]\n");
         return 2;
     }
-    const int runs = argc > 3 ? std::max(1, _wtoi(argv[3])) : 10;
+    const int runs = argc > 4 ? std::max(1, _wtoi(argv[4])) : 11;
     const wchar_t marker[] = L"Switchboard Bench Printer";
     InstallPrinterKey({L"Bench 44QX"}, marker);
-    SetUnmanaged(L"kvswbd.exe", true);
-    SetUnmanaged(L"minimal.exe", true);
-
-    std::vector<Sample> program, minimal;
-    bool ok = true;
-    for (int i = 0; i < runs && ok; ++i) { // alternate, so both see the same machine load
-        Sample a{}, b{};
-        ok = Run(argv[1], L"Korrin Vellatype 44QX スイッチボード", a) &&
-             Run(argv[2], L"Minimal Bench Dialog", b);
-        program.push_back(a);
-        minimal.push_back(b);
+    const wchar_t* const programs[] = {L"kvswbd.exe", L"skeleton.exe", L"minimal.exe"};
+    for (const wchar_t* exe : programs) {
+        SetUnmanaged(exe, true);
     }
 
-    // The breakdown, from separate runs: marking costs a little time itself.
-    const int phaseRuns = std::max(3, runs / 2);
-    std::map<std::string, std::vector<double>> phaseTimes;
-    std::map<std::string, std::vector<double>> phasePeaks;
+    // The skeleton shows the main dialog of the same template, so the same title.
+    const wchar_t* const mainTitle = L"Korrin Vellatype 44QX スイッチボード";
+    std::vector<Sample> program, skeleton, minimal;
+    bool ok = true;
+    // In turn, so that all three see the same load of the machine, and each
+    // in every place of the turn as often as the others: a program started
+    // right after another one closed is a little slower.
+    for (int i = 0; i < runs && ok; ++i) {
+        Sample samples[3] = {};
+        for (int k = 0; k < 3 && ok; ++k) {
+            const int which = (i + k) % 3;
+            ok = Run(argv[1 + which], which == 2 ? L"Minimal Bench Dialog" : mainTitle,
+                     samples[which]);
+        }
+        program.push_back(samples[0]);
+        skeleton.push_back(samples[1]);
+        minimal.push_back(samples[2]);
+    }
+
+    // The breakdown, from separate runs of kvswbd and the skeleton in turn,
+    // each first as often: marking costs a little time itself.
+    const int phaseRuns = std::max(4, runs / 2);
+    Breakdown programPhases, skeletonPhases;
     wchar_t tempFolder[MAX_PATH];
     GetTempPathW(MAX_PATH, tempFolder);
     const std::wstring phaseFile = std::wstring(tempFolder) + L"kvswbd-phases.txt";
     for (int i = 0; i < phaseRuns && ok; ++i) {
-        Sample ignored{};
-        std::map<std::string, PhaseEnd> phases;
-        ok = Run(argv[1], L"Korrin Vellatype 44QX スイッチボード", ignored, phaseFile, &phases);
-        for (const auto& [name, end] : phases) {
-            phaseTimes[name].push_back(end.milliseconds);
-            phasePeaks[name].push_back(end.peakMiB);
+        Breakdown* breakdowns[2] = {&programPhases, &skeletonPhases};
+        for (int k = 0; k < 2 && ok; ++k) {
+            const int which = (i + k) % 2;
+            ok = RunMarked(argv[1 + which], mainTitle, phaseFile, *breakdowns[which]);
         }
     }
     DeleteFileW(phaseFile.c_str());
 
-    SetUnmanaged(L"kvswbd.exe", false);
-    SetUnmanaged(L"minimal.exe", false);
+    for (const wchar_t* exe : programs) {
+        SetUnmanaged(exe, false);
+    }
     for (const std::wstring& name : MarkedPrinters(marker)) {
         RemovePrinterKey(name);
     }
@@ -199,31 +233,51 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     const Sample p = Median(program);
+    const Sample s = Median(skeleton);
     const Sample m = Median(minimal);
-    std::printf("start-up to ready window (median of %d): kvswbd %.1f ms, minimal %.1f ms, "
-                "ratio %.2f (goal <= 2.0, aim 1.5)\n",
-                runs, p.milliseconds, m.milliseconds, p.milliseconds / m.milliseconds);
-    std::printf("peak working set: kvswbd %.1f MiB, minimal %.1f MiB, ratio %.2f (goal <= 1.5)\n",
-                p.peakMiB, m.peakMiB, p.peakMiB / m.peakMiB);
-    std::printf("kvswbd start-up phases (median of %d runs, ms since the process was created, "
-                "peak working set then):\n",
+    // The ratios are medians of each run's own ratios: every kvswbd run is
+    // compared with the skeleton and minimal runs next to it.
+    std::vector<double> overSkeleton, overMinimal, memoryOverSkeleton;
+    for (std::size_t i = 0; i < program.size(); ++i) {
+        overSkeleton.push_back(program[i].milliseconds / skeleton[i].milliseconds);
+        overMinimal.push_back(program[i].milliseconds / minimal[i].milliseconds);
+        memoryOverSkeleton.push_back(program[i].peakMiB / skeleton[i].peakMiB);
+    }
+    std::printf("start-up to ready window (median of %d, in turn): kvswbd %.1f ms, "
+                "skeleton %.1f ms, minimal %.1f ms\n",
+                runs, p.milliseconds, s.milliseconds, m.milliseconds);
+    std::printf("  over the skeleton: ratio %.2f (goal <= 1.10)\n", MedianOf(overSkeleton));
+    std::printf("  over the minimal dialog: ratio %.2f (for information)\n", MedianOf(overMinimal));
+    std::printf("peak working set: kvswbd %.1f MiB, skeleton %.1f MiB, minimal %.1f MiB; "
+                "over the skeleton %.2f, over the minimal dialog %.2f\n",
+                p.peakMiB, s.peakMiB, m.peakMiB, MedianOf(memoryOverSkeleton),
+                p.peakMiB / m.peakMiB);
+    std::printf("start-up phases (median of %d runs each; ms since the process was created when "
+                "the phase ended, ms it took, peak working set then; the skeleton marks the "
+                "phases it shares):\n",
                 phaseRuns);
-    double previous = 0.0;
-    double previousPeak = 0.0;
+    std::printf("  %-16s %-34s %s\n", "phase", "kvswbd", "skeleton");
+    const Breakdown* breakdowns[2] = {&programPhases, &skeletonPhases};
+    double previous[2] = {0.0, 0.0};
+    double previousPeak[2] = {0.0, 0.0};
     std::vector<const char*> names(std::begin(kPhases), std::end(kPhases));
     names.push_back("ready");
     for (const char* name : names) {
-        const auto found = phaseTimes.find(name);
-        if (found == phaseTimes.end()) {
-            std::printf("  %-16s (not marked)\n", name);
-            continue;
+        std::printf("  %-16s", name);
+        for (int column = 0; column < 2; ++column) {
+            const auto found = breakdowns[column]->times.find(name);
+            if (found == breakdowns[column]->times.end()) {
+                std::printf(" %-34s", "-");
+                continue;
+            }
+            const double at = MedianOf(found->second);
+            const double peak = MedianOf(breakdowns[column]->peaks.at(name));
+            std::printf(" %6.1f %6.1f %5.1f MiB (%+4.1f)   ", at, at - previous[column], peak,
+                        peak - previousPeak[column]);
+            previous[column] = at;
+            previousPeak[column] = peak;
         }
-        const double at = MedianOf(found->second);
-        const double peak = MedianOf(phasePeaks[name]);
-        std::printf("  %-16s ends at %6.1f ms, took %6.1f ms, peak %5.1f MiB (%+5.1f)\n", name, at,
-                    at - previous, peak, peak - previousPeak);
-        previous = at;
-        previousPeak = peak;
+        std::printf("\n");
     }
     return 0;
 }

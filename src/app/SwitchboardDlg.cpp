@@ -524,7 +524,7 @@ void CSwitchboardDlg::OnSelectPrinter() {
     m_printerDlg.m_selectedName = m_printerName;
     m_printerDlg.m_selectedPort = m_portName;
     m_printerDlg.m_startupComplete = m_initialized;
-    if (m_printerDlg.DoModal(m_hWnd) != IDOK) {
+    if (m_printerDlg.Choose(m_hWnd) != IDOK) {
         if (CancelEndsProgram(m_printerDlg.m_selectedName, m_printerDlg.m_selectedPort,
                               m_initialized)) {
             CloseWindow();

@@ -14,6 +14,48 @@ void SetCheck(HWND button, WPARAM state) {
     }
 }
 
+// Checks the button at `value` of a radio group and unchecks the others
+// (none checked for -1). Checking an automatic radio button with BM_SETCHECK
+// makes Wine walk the dialog from the button round to its group's start,
+// one round trip to the Wine server per control passed, to uncheck the other
+// automatic buttons of the group (visible and enabled ones). The group is
+// known here, so the button is checked as a plain radio button for that
+// moment and those others are unchecked directly: every button ends in the
+// same state and tab stop as after the walk, and nothing is redrawn that
+// did not change.
+void SetRadioGroup(const std::vector<HWND>& buttons, int value) {
+    bool checkedNow = false;
+    if (value >= 0 && static_cast<std::size_t>(value) < buttons.size()) {
+        HWND button = buttons[static_cast<std::size_t>(value)];
+        if (SendMessageW(button, BM_GETCHECK, 0, 0) != BST_CHECKED) {
+            const LONG style = GetWindowLongW(button, GWL_STYLE);
+            const bool automatic = (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+            if (automatic) {
+                SetWindowLongW(button, GWL_STYLE, (style & ~BS_TYPEMASK) | BS_RADIOBUTTON);
+            }
+            SendMessageW(button, BM_SETCHECK, BST_CHECKED, 0);
+            if (automatic) {
+                SetWindowLongW(button, GWL_STYLE,
+                               (GetWindowLongW(button, GWL_STYLE) & ~BS_TYPEMASK) |
+                                   BS_AUTORADIOBUTTON);
+            }
+            checkedNow = automatic;
+        }
+    }
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (static_cast<int>(i) == value) {
+            continue;
+        }
+        const LONG style = checkedNow ? GetWindowLongW(buttons[i], GWL_STYLE) : 0;
+        const bool walkedOver = (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON &&
+                                (style & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE &&
+                                (style & WS_TABSTOP);
+        if (walkedOver || SendMessageW(buttons[i], BM_GETCHECK, 0, 0) != BST_UNCHECKED) {
+            SendMessageW(buttons[i], BM_SETCHECK, BST_UNCHECKED, 0);
+        }
+    }
+}
+
 std::wstring SelectedItemText(HWND combo) {
     const auto selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
     if (selected == CB_ERR) {
@@ -93,9 +135,7 @@ void CDataExchange::Radio(int firstId, int& value) {
         }
         return;
     }
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        SetCheck(buttons[i], static_cast<int>(i) == value ? BST_CHECKED : BST_UNCHECKED);
-    }
+    SetRadioGroup(buttons, value);
 }
 
 void CDataExchange::ComboText(int id, std::wstring& value) {

@@ -78,6 +78,28 @@ HBITMAP LoadMappedBitmap(UINT bitmapId) {
     return CreateMappedBitmap(AppInstance(), static_cast<INT_PTR>(bitmapId), 0, map, 4);
 }
 
+// The image list of a bitmap resource, made on first use and kept for the
+// process: the items that show the same bitmap share it, and a menu built
+// again finds it ready.
+HIMAGELIST SharedImages(UINT bitmapId) {
+    static std::vector<std::pair<UINT, HIMAGELIST>> lists;
+    for (const auto& [id, images] : lists) {
+        if (id == bitmapId) {
+            return images;
+        }
+    }
+    HBITMAP bitmap = LoadMappedBitmap(bitmapId);
+    if (!bitmap) {
+        return nullptr;
+    }
+    // A 16-row bitmap in a list 15 rows high: only its top 15 rows show.
+    HIMAGELIST images = ImageList_Create(kImageW, kImageH, ILC_COLOR24 | ILC_MASK, 1, 1);
+    ImageList_AddMasked(images, bitmap, GetSysColor(COLOR_BTNFACE));
+    DeleteObject(bitmap);
+    lists.emplace_back(bitmapId, images);
+    return images;
+}
+
 // The command's image in a toolbar resource of the bitmap's id; 0 without one.
 int ImageIndexFor(UINT bitmapId, UINT command) {
     HRSRC info = FindResourceW(AppInstance(), MAKEINTRESOURCEW(bitmapId), kToolbarResource);
@@ -154,12 +176,6 @@ void DrawCheck(HDC dc, const RECT& box, bool radio, COLORREF color) {
 }
 
 } // namespace
-
-CIconMenu::Item::~Item() {
-    if (images) {
-        ImageList_Destroy(images);
-    }
-}
 
 CIconMenu::~CIconMenu() {
     Clear();
@@ -289,17 +305,10 @@ void CIconMenu::GiveImage(int position, UINT command, UINT bitmapId, const wchar
     if (label) {
         item.text = label;
     }
-    if (item.images) {
-        ImageList_Destroy(item.images);
-        item.images = nullptr;
-    }
     item.bitmapId = -1;
     item.imageIndex = -1;
-    if (HBITMAP bitmap = LoadMappedBitmap(bitmapId)) {
-        // A 16-row bitmap in a list 15 rows high: only its top 15 rows show.
-        item.images = ImageList_Create(kImageW, kImageH, ILC_COLOR24 | ILC_MASK, 1, 1);
-        ImageList_AddMasked(item.images, bitmap, GetSysColor(COLOR_BTNFACE));
-        DeleteObject(bitmap);
+    item.images = SharedImages(bitmapId);
+    if (item.images) {
         item.bitmapId = static_cast<int>(bitmapId);
         item.imageIndex = ImageIndexFor(bitmapId, command);
     }

@@ -22,14 +22,13 @@ public:
         Item() = default;
         Item(const Item&) = delete;
         Item& operator=(const Item&) = delete;
-        ~Item();
 
-        std::wstring text;   // label and shortcut, separated by a tab
-        int bitmapId = -1;   // resource of the image, -1 for none
-        int imageIndex = -1; // index in `images`, -1 for none
-        UINT flags = 0;      // the menu flags it was made with
-        UINT_PTR id = 0;     // command id; for a drop-down its menu handle
-        HIMAGELIST images = nullptr;
+        std::wstring text;           // label and shortcut, separated by a tab
+        int bitmapId = -1;           // resource of the image, -1 for none
+        int imageIndex = -1;         // index in `images`, -1 for none
+        UINT flags = 0;              // the menu flags it was made with
+        UINT_PTR id = 0;             // command id; for a drop-down its menu handle
+        HIMAGELIST images = nullptr; // shared by the items of a bitmap, kept for the process
     };
 
     CIconMenu() = default;

@@ -48,6 +48,21 @@ void InsertColumn(HWND list, int index, const wchar_t* title, int width) {
 
 CPrinterSelectDlg::CPrinterSelectDlg() : CDialog(IDD_PRINTER_SELECT) {}
 
+INT_PTR CPrinterSelectDlg::Choose(HWND owner) {
+    std::vector<PrinterRow> rows = ListModelPrinters(IsNtPlatform());
+    if (DecideAfterListing(rows, m_startupComplete) == ListOutcome::AcceptAtOnce &&
+        DecideOk(rows, 0) == OkOutcome::Accept) {
+        m_printerCount = 1;
+        m_selectedName = rows.front().name;
+        m_selectedPort = rows.front().port;
+        return IDOK;
+    }
+    m_listed = std::move(rows);
+    const INT_PTR result = DoModal(owner);
+    m_listed.reset();
+    return result;
+}
+
 bool CPrinterSelectDlg::OnInitDialog() {
     CenterOverOwner();
     HWND list = List();
@@ -55,9 +70,10 @@ bool CPrinterSelectDlg::OnInitDialog() {
     InsertColumn(list, 1, L"接続先", 90);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
 
-    for (const PrinterRow& row : ListModelPrinters(IsNtPlatform())) {
+    for (const PrinterRow& row : m_listed ? *m_listed : ListModelPrinters(IsNtPlatform())) {
         AddRow(row);
     }
+    m_listed.reset();
     const std::vector<PrinterRow> rows = Rows();
     m_printerCount = static_cast<unsigned>(rows.size());
     if (rows.empty()) {

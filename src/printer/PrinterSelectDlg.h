@@ -7,12 +7,18 @@
 #include "framework/Dialog.h"
 #include "printer/PrinterChoice.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 class CPrinterSelectDlg : public CDialog {
 public:
     CPrinterSelectDlg();
+
+    // Lists the printers and runs the dialog with them. When the program
+    // starts with a single usable printer the dialog would take it at once,
+    // unseen; that choice is then made without creating the window at all.
+    INT_PTR Choose(HWND owner);
 
     // Set by the owner before every run: false while the main window starts.
     bool m_startupComplete = false;
@@ -35,4 +41,7 @@ private:
     int SelectedRow() const;
     // Shows the message and ends the process at once with exit code 1.
     [[noreturn]] void EndProgram(const wchar_t* text) const;
+
+    // The printers Choose listed, for the run it starts; otherwise the run lists them.
+    std::optional<std::vector<PrinterRow>> m_listed;
 };
