@@ -74,20 +74,6 @@ CSwitchboardDlg::~CSwitchboardDlg() {
     if (m_tabImages) {
         ImageList_Destroy(m_tabImages);
     }
-    if (m_smallIcon) {
-        DestroyIcon(m_smallIcon);
-    }
-}
-
-void CSwitchboardDlg::SetSmallIcon(UINT dpi) {
-    const int size = SystemMetricForDpi(SM_CXSMICON, dpi);
-    HICON old = m_smallIcon;
-    m_smallIcon = static_cast<HICON>(
-        LoadImageW(AppInstance(), MAKEINTRESOURCEW(IDI_MAIN), IMAGE_ICON, size, size, 0));
-    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon ? m_smallIcon : m_icon));
-    if (old) {
-        DestroyIcon(old);
-    }
 }
 
 bool CSwitchboardDlg::OnInitDialog() {
@@ -124,7 +110,7 @@ bool CSwitchboardDlg::OnInitDialog() {
     LocateHelpFile();
 
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
-    SetSmallIcon(WindowDpi(m_hWnd));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
 
     m_toolBar.Create(m_hWnd);
     m_statusBar.Create(m_hWnd);
@@ -187,7 +173,6 @@ void CSwitchboardDlg::OnDpiChanged(UINT /*oldDpi*/, UINT newDpi) {
     DrawMenuBar(m_hWnd);
     m_toolBar.SetDpi(newDpi);
     SetTabImages(newDpi);
-    SetSmallIcon(newDpi);
     m_statusBar.Layout();
 }
 

@@ -95,8 +95,6 @@ private:
     void CreateTabsAndPages();
     // The tab images at the size for `dpi`.
     void SetTabImages(UINT dpi);
-    // The title bar's icon, drawn for its size at `dpi`.
-    void SetSmallIcon(UINT dpi);
     void ShowPage(int index);
     std::array<CSettingsPage*, kPageCount> PagesInTabOrder();
     // Enables or disables a command in the menu and on its toolbar button together.
@@ -126,7 +124,6 @@ private:
     CMainStatusBar m_statusBar;
     HICON m_icon;
     HIMAGELIST m_tabImages = nullptr;
-    HICON m_smallIcon = nullptr;
 
     // One per process.
     static HACCEL s_accelerators;

@@ -329,6 +329,10 @@ int CIconMenu::Scaled(int pixels) const {
     return ScaleToDpi(pixels, m_dpi);
 }
 
+int CIconMenu::ImageMargin() const {
+    return Scaled(2);
+}
+
 CIconMenu* CIconMenu::LevelOfItem(ULONG_PTR itemData) {
     for (const auto& record : m_items) {
         if (reinterpret_cast<ULONG_PTR>(record.get()) == itemData) {
@@ -427,7 +431,7 @@ void CIconMenu::MeasureItem(MEASUREITEMSTRUCT& measure) const {
     }
     ReleaseDC(nullptr, dc);
     measure.itemWidth = static_cast<UINT>(size.cx + 2 * m_imageW + Scaled(1));
-    measure.itemHeight = static_cast<UINT>(std::max(menuBarHeight, m_imageH + Scaled(4)));
+    measure.itemHeight = static_cast<UINT>(std::max(menuBarHeight, m_imageH + 2 * ImageMargin()));
 }
 
 void CIconMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
@@ -459,9 +463,7 @@ void CIconMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
         FillSysColor(dc, rect, COLOR_MENU);
     }
 
-    // The image column: the image with two pixels (at 96 DPI) round it, the
-    // outer one a frame.
-    const int margin = Scaled(2);
+    const int margin = ImageMargin();
     const int dy =
         std::max(0, (static_cast<int>(rect.bottom - rect.top) - m_imageH - 2 * margin) / 2);
     const RECT box = {rect.left + 1, rect.top + dy + 1, rect.left + m_imageW + 2 * margin - 1,

@@ -70,6 +70,9 @@ private:
     void GiveImage(int position, UINT command, UINT bitmapId, const wchar_t* label);
     void MakeImages(Item& item) const;
     int Scaled(int pixels) const;
+    // The room round an image in its column (two pixels at 96 DPI), the outer
+    // pixel a frame.
+    int ImageMargin() const;
     // The object of this tree whose level holds the record, or that has the menu.
     CIconMenu* LevelOfItem(ULONG_PTR itemData);
     CIconMenu* LevelOfMenu(HMENU menu);
