@@ -5,6 +5,7 @@
 #include "PageWindows.h"
 #include "app/MainToolBar.h"
 #include "framework/Dpi.h"
+#include "framework/PropertyPage.h"
 #include "menu/IconMenu.h"
 
 #include <gtest/gtest.h>
@@ -187,6 +188,29 @@ TEST_F(DisplayScaleTest, MenuItemsHaveRoomForTheirImages) {
                           &height);
     EXPECT_EQ(width, AtDpi(16));
     EXPECT_EQ(height, AtDpi(15));
+}
+
+// A window that moves to a monitor of another DPI takes the rectangle the
+// system suggests and hears of the old and the new DPI.
+TEST_F(DisplayScaleTest, DialogTakesTheSuggestedRectangleWhenTheDpiChanges) {
+    struct Page : CPropertyPage {
+        Page() : CPropertyPage(IDD_PAGE_MSW1) {}
+        void OnDpiChanged(UINT oldDpi, UINT newDpi) override {
+            heard.push_back(oldDpi);
+            heard.push_back(newDpi);
+        }
+        std::vector<UINT> heard;
+    } page;
+    ASSERT_TRUE(page.Create(parent));
+    RECT suggested = {10, 20, 410, 320};
+    EXPECT_EQ(
+        page.Send(kDpiChangedMessage, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested)),
+        0);
+    RECT now = {};
+    GetWindowRect(page, &now);
+    EXPECT_EQ(now.right - now.left, 400);
+    EXPECT_EQ(now.bottom - now.top, 300);
+    EXPECT_EQ(page.heard, (std::vector<UINT>{ExpectedDpi(), 192}));
 }
 
 } // namespace
