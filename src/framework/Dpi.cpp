@@ -58,8 +58,27 @@ UINT SystemDpi() {
 UINT WindowDpi(HWND window) {
     using Function = UINT(WINAPI*)(HWND);
     static const auto getDpiForWindow = FindFunction<Function>(User32(), "GetDpiForWindow");
-    const UINT dpi = getDpiForWindow && window ? getDpiForWindow(window) : 0;
-    return dpi ? dpi : SystemDpi();
+    if (getDpiForWindow && window) {
+        if (const UINT dpi = getDpiForWindow(window)) {
+            return dpi;
+        }
+    }
+    // Windows 8.1 and the first Windows 10: the DPI of the window's monitor.
+    using MonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto getDpiForMonitor =
+        getDpiForWindow
+            ? nullptr
+            : FindFunction<MonitorFunction>(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor");
+    UINT x = 0;
+    UINT y = 0;
+    constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
+    if (getDpiForMonitor && window &&
+        SUCCEEDED(getDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+                                   kEffectiveDpi, &x, &y)) &&
+        y) {
+        return y;
+    }
+    return SystemDpi();
 }
 
 int SystemMetricForDpi(int index, UINT dpi) {

@@ -11,7 +11,8 @@
 // the new DPI in HIWORD(wParam), the suggested window rectangle in lParam.
 constexpr UINT kDpiChangedMessage = 0x02E0;
 
-// The window's DPI: GetDpiForWindow where Windows has it, else the system DPI.
+// The window's DPI: GetDpiForWindow where Windows has it (Windows 10 1607 and
+// later), else GetDpiForMonitor (Windows 8.1), else the system DPI.
 UINT WindowDpi(HWND window);
 // The DPI the whole system was started with (LOGPIXELSY of the screen).
 UINT SystemDpi();
