@@ -169,6 +169,9 @@ bool CDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
     case WM_NOTIFY:
         return OnNotify(*reinterpret_cast<NMHDR*>(lParam), result);
     case kDpiChangedMessage: {
+        if (HIWORD(wParam) == m_dpi) {
+            return false;
+        }
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top,
                      suggested.right - suggested.left, suggested.bottom - suggested.top,

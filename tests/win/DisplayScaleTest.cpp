@@ -153,7 +153,8 @@ TEST_F(DisplayScaleTest, ToolbarAndMenuImagesGrowWithTheScale) {
 }
 
 // A window that moves to a monitor of another DPI takes the rectangle the
-// system suggests and hears of the old and the new DPI.
+// system suggests and hears of the old and the new DPI; the message with the
+// DPI it has (Wine sends it when a window is shown) changes nothing.
 TEST_F(DisplayScaleTest, DialogTakesTheSuggestedRectangleWhenTheDpiChanges) {
     struct Page : CPropertyPage {
         Page() : CPropertyPage(IDD_PAGE_MSW1) {}
@@ -162,12 +163,18 @@ TEST_F(DisplayScaleTest, DialogTakesTheSuggestedRectangleWhenTheDpiChanges) {
     } page;
     ASSERT_TRUE(page.Create(parent));
     RECT suggested = {10, 20, 410, 320};
-    page.Send(kDpiChangedMessage, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
-    RECT now = {};
-    GetWindowRect(page, &now);
-    EXPECT_EQ(now.right - now.left, 400);
-    EXPECT_EQ(now.bottom - now.top, 300);
-    EXPECT_EQ(page.heard, (std::vector<UINT>{ExpectedDpi(), 192}));
+    const auto sizeAfter = [&](UINT dpi) {
+        page.Send(kDpiChangedMessage, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT now = {};
+        GetWindowRect(page, &now);
+        return SIZE{now.right - now.left, now.bottom - now.top};
+    };
+    EXPECT_NE(sizeAfter(ExpectedDpi()).cx, 400);
+    EXPECT_TRUE(page.heard.empty());
+    const SIZE moved = sizeAfter(ExpectedDpi() + 48);
+    EXPECT_EQ(moved.cx, 400);
+    EXPECT_EQ(moved.cy, 300);
+    EXPECT_EQ(page.heard, (std::vector<UINT>{ExpectedDpi(), ExpectedDpi() + 48}));
 }
 
 } // namespace
