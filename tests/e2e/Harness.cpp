@@ -526,6 +526,14 @@ HWND Program::WaitForDialog(const std::wstring& title, milliseconds timeout) con
     return dialog;
 }
 
+HWND Program::DropDownMenu() const {
+    for (HWND window : TopLevelWindows()) {
+        if (ClassOf(window) == L"#32768")
+            return window;
+    }
+    return nullptr;
+}
+
 HWND Program::Toolbar() const {
     return FindWindowExW(window_, nullptr, TOOLBARCLASSNAMEW, nullptr);
 }

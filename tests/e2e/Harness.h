@@ -154,6 +154,8 @@ public:
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     HWND TabControl() const { return Control(kTabControl); }
     HWND Toolbar() const;
+    // The open drop-down menu of the program, or null.
+    HWND DropDownMenu() const;
     HWND StatusBar() const;
     std::vector<HWND> Pages() const; // the child dialogs over the tab control
     HWND VisiblePage() const;        // the one visible page, or null when not exactly one

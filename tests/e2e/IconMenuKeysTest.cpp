@@ -7,17 +7,8 @@ namespace {
 
 using IconMenuKeysTest = ProgramTest;
 
-constexpr wchar_t kMenuClass[] = L"#32768";
 constexpr int kFileNameCombo = 0x47C; // the file name box of the open dialog
 constexpr int kFileNameEdit = 0x480;  // its older form
-
-HWND OpenDropDown(const Program& app) {
-    for (HWND window : app.TopLevelWindows()) {
-        if (ClassOf(window) == kMenuClass)
-            return window;
-    }
-    return nullptr;
-}
 
 HWND OpenFileDialog(const Program& app) {
     for (HWND window : app.TopLevelWindows()) {
@@ -30,18 +21,18 @@ HWND OpenFileDialog(const Program& app) {
 
 TEST_F(IconMenuKeysTest, TypedAccessKeyInTheFileMenuRunsTheReadCommand) {
     app.Press(Alt('F'));
-    ASSERT_TRUE(WaitUntil([&] { return OpenDropDown(app) != nullptr; }, 2s));
+    ASSERT_TRUE(WaitUntil([&] { return app.DropDownMenu() != nullptr; }, 2s));
 
     // No item of the file menu carries "Z": the menu stays open and nothing runs.
     app.Press('Z');
     app.Settle();
-    EXPECT_NE(OpenDropDown(app), nullptr);
+    EXPECT_NE(app.DropDownMenu(), nullptr);
     EXPECT_EQ(OpenFileDialog(app), nullptr);
 
     app.Press('O');
     HWND dialog = nullptr;
     EXPECT_TRUE(WaitUntil([&] { return (dialog = OpenFileDialog(app)) != nullptr; }));
-    EXPECT_EQ(OpenDropDown(app), nullptr);
+    EXPECT_EQ(app.DropDownMenu(), nullptr);
     if (dialog) {
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         EXPECT_TRUE(WaitUntil([&] { return OpenFileDialog(app) == nullptr; }));

@@ -43,6 +43,8 @@ protected:
     // ファイル, then 設定一覧(&L) by its access key.
     HWND Open() {
         app.Press(Alt('F'));
+        // The letter goes to the page instead when the drop-down is not open yet.
+        WaitUntil([&] { return app.DropDownMenu() != nullptr; });
         app.Press('L');
         return app.WaitForDialog(L"設定一覧");
     }
@@ -85,9 +87,11 @@ TEST_F(SettingsListTest, MenuItemListsEverySettingFiltersAndSavesAllRows) {
 
     const std::wstring path = TempFile(L"e2e-list.csv");
     Save(dialog, path);
-    const std::vector<unsigned char> bytes = ReadFileBytes(path);
-    const std::string csv(bytes.begin(), bytes.end());
     const std::string header = kBom + Utf8Of(L"ページ,項目,設定値,比較先,相違\r\n");
+    // The file is written once the save dialog has gone.
+    std::vector<unsigned char> bytes;
+    WaitUntil([&] { return (bytes = ReadFileBytes(path)).size() > header.size(); });
+    const std::string csv(bytes.begin(), bytes.end());
     ASSERT_EQ(csv.substr(0, header.size()), header);
     EXPECT_EQ(csv.substr(header.size(), csv.find("\r\n", header.size()) + 2 - header.size()),
               Utf8Of(L"機能選択,用紙厚調整,オート,オート,\r\n"));
