@@ -7,6 +7,13 @@ face grey in the bitmaps, transparent in the icon. Small pictures are built
 by stamping shared pieces onto a blank 16x16 canvas, so the folder, floppy,
 printer and so on look the same in the toolbar, the tabs and the menus.
 
+Each image is also written at 20, 24 and 32 pixels for display scales of
+125, 150 and 200 %, from the same drawings: the 32-pixel image doubles the
+drawing and rounds its diagonal steps (Scale2x), and the 20- and 24-pixel
+images take evenly spread rows and columns of it, so that every pixel of the
+drawing keeps at least one pixel. The drawing of bitmap N at S pixels is the
+bitmap resource N + 100 * S (artwork.rc); the 16-pixel bitmaps keep their ids.
+
 Run from anywhere: python3 scripts/make-artwork.py
 """
 
@@ -308,15 +315,61 @@ PICTURES = {
 }
 
 
-ICON = [
-    compose((PAPER32, 8, 3), (BODY32, 0, 13), (SWITCH32, 16, 20), size=32),
-    compose((PAPER, 4, 0), (BODY16, 0, 5)),
-]
 
 
-def strip(*names):
-    """Places 16x16 pictures side by side, left to right."""
-    return ["".join(PICTURES[n][y] for n in names) for y in range(16)]
+def scale2x(grid):
+    """Doubles a grid, rounding diagonal steps instead of making blocks."""
+    height, width = len(grid), len(grid[0])
+
+    def at(x, y):
+        return grid[min(max(y, 0), height - 1)][min(max(x, 0), width - 1)]
+
+    out = [[""] * (2 * width) for _ in range(2 * height)]
+    for y in range(height):
+        for x in range(width):
+            p = grid[y][x]
+            a, b, c, d = at(x, y - 1), at(x + 1, y), at(x - 1, y), at(x, y + 1)
+            e = [p, p, p, p]
+            if c == a and c != d and a != b:
+                e[0] = a
+            if a == b and a != c and b != d:
+                e[1] = b
+            if d == c and d != b and c != a:
+                e[2] = c
+            if b == d and b != a and d != c:
+                e[3] = d
+            out[2 * y][2 * x], out[2 * y][2 * x + 1] = e[0], e[1]
+            out[2 * y + 1][2 * x], out[2 * y + 1][2 * x + 1] = e[2], e[3]
+    return ["".join(row) for row in out]
+
+
+def resample(grid, size):
+    """Nearest-neighbour: `size` evenly spread rows and columns of a square grid."""
+    source = len(grid)
+    picks = [(2 * i + 1) * source // (2 * size) for i in range(size)]
+    return ["".join(grid[y][x] for x in picks) for y in picks]
+
+
+def at_size(grid, size):
+    """A drawing of len(grid) pixels at `size` pixels (its own size, or up to twice it)."""
+    if size == len(grid):
+        return list(grid)
+    return resample(scale2x(grid), size)
+
+
+SIZES = [16, 20, 24, 32]
+
+ICON32 = compose((PAPER32, 8, 3), (BODY32, 0, 13), (SWITCH32, 16, 20), size=32)
+ICON16 = compose((PAPER, 4, 0), (BODY16, 0, 5))
+# The small sizes from the small drawing, the large ones from the large.
+ICON = [ICON32, ICON16, at_size(ICON16, 20), at_size(ICON16, 24),
+        at_size(ICON32, 40), at_size(ICON32, 48), at_size(ICON32, 64)]
+
+
+def strip(*names, size=16):
+    """Places square pictures of `size` pixels side by side, left to right."""
+    pictures = [at_size(PICTURES[n], size) for n in names]
+    return ["".join(p[y] for p in pictures) for y in range(size)]
 
 
 # ---------------------------------------------------------------------------
@@ -413,16 +466,27 @@ MENU_IMAGES = {
 }
 
 
+TOOLBAR = (150, ("folder", "floppy", "printer_pen", "factory", "printer_arrows"))
+TABS = (168, ("gear", "chip", "printer", "magnifier"))
+
+
 def main():
     RES.mkdir(parents=True, exist_ok=True)
-    outputs = {
-        "toolbar150.bmp": bmp_file(strip("folder", "floppy", "printer_pen", "factory",
-                                         "printer_arrows"), 24),
-        "tabs168.bmp": bmp_file(strip("gear", "chip", "printer", "magnifier"), 24),
-        "kvswbd.ico": ico_file(ICON),
-    }
-    for number, name in MENU_IMAGES.items():
-        outputs["menu%d.bmp" % number] = bmp_file(PICTURES[name], 4)
+    outputs = {"kvswbd.ico": ico_file(ICON)}
+    rc_lines = []
+    for size in SIZES:
+        suffix = "" if size == 16 else "_%d" % size
+        bitmaps = {"toolbar%d%s.bmp" % (TOOLBAR[0], suffix): (TOOLBAR[0], strip(*TOOLBAR[1], size=size), 24),
+                   "tabs%d%s.bmp" % (TABS[0], suffix): (TABS[0], strip(*TABS[1], size=size), 24)}
+        for number, name in MENU_IMAGES.items():
+            bitmaps["menu%d%s.bmp" % (number, suffix)] = (number, at_size(PICTURES[name], size), 4)
+        for file_name, (number, grid, bits) in bitmaps.items():
+            outputs[file_name] = bmp_file(grid, bits)
+            if size != 16:
+                rc_lines.append('%d BITMAP "%s"' % (number + 100 * size, file_name))
+    outputs["artwork.rc"] = ("// Written by scripts/make-artwork.py: the images at 20, 24 and 32 pixels.\n"
+                             "// The drawing of bitmap N at S pixels is bitmap N + 100 * S.\n"
+                             + "\n".join(sorted(rc_lines)) + "\n").encode()
     for name, data in outputs.items():
         (RES / name).write_bytes(data)
         print("wrote", RES / name)

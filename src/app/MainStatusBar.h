@@ -7,4 +7,6 @@ class CMainStatusBar : public CStatusBarCtrl {
 public:
     // Creates the status bar along the bottom of `parent` in two parts.
     bool Create(HWND parent);
+    // Sets the parts again after the window's size changed.
+    void Layout();
 };

@@ -1,5 +1,7 @@
 #include "app/MainToolBar.h"
 
+#include "framework/DisplayScale.h"
+#include "framework/Dpi.h"
 #include "framework/Text.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -44,9 +46,7 @@ bool CMainToolBar::Create(HWND parent) {
                               parent, IDC_TOOLBAR)) {
         return false;
     }
-    Send(TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
-    TBADDBITMAP bitmap = {AppInstance(), IDB_TOOLBAR};
-    Send(TB_ADDBITMAP, 5, reinterpret_cast<LPARAM>(&bitmap));
+    SetDpi(WindowDpi(parent));
 
     auto button = [](int image, int command) {
         TBBUTTON b = {};
@@ -70,6 +70,25 @@ bool CMainToolBar::Create(HWND parent) {
     Send(TB_ADDBUTTONSW, sizeof(buttons) / sizeof(buttons[0]), reinterpret_cast<LPARAM>(buttons));
     Send(TB_AUTOSIZE);
     return true;
+}
+
+CMainToolBar::~CMainToolBar() {
+    if (m_images) {
+        ImageList_Destroy(m_images);
+    }
+}
+
+void CMainToolBar::SetDpi(UINT dpi) {
+    const int size = ScaleToDpi(16, dpi);
+    HIMAGELIST old = m_images;
+    m_images = LoadImageStrip(IDB_TOOLBAR, size, size, true);
+    Send(TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+    Send(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images));
+    Send(TB_SETBUTTONSIZE, 0, MAKELPARAM(ScaleToDpi(23, dpi), ScaleToDpi(22, dpi)));
+    Send(TB_AUTOSIZE);
+    if (old) {
+        ImageList_Destroy(old);
+    }
 }
 
 bool CMainToolBar::OnMessage(UINT msg, WPARAM /*wParam*/, LPARAM lParam, LRESULT& result) {

@@ -3,12 +3,21 @@
 
 #include "framework/Controls.h"
 
+#include <commctrl.h>
+
 class CMainToolBar : public CToolBarCtrl {
 public:
     // Creates the toolbar across the top of `parent` and fills it.
     bool Create(HWND parent);
+    // Images and buttons at the size for `dpi`: 16-pixel images on 23 x 22
+    // buttons at 96 DPI, scaled from there.
+    void SetDpi(UINT dpi);
+    ~CMainToolBar() override;
 
 protected:
     // Answers the tooltip's request for a button's text itself.
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    HIMAGELIST m_images = nullptr;
 };

@@ -4,6 +4,8 @@
 #include "app/HelpLocation.h"
 #include "app/HelpViewer.h"
 #include "cli/SendTexts.h"
+#include "framework/DisplayScale.h"
+#include "framework/Dpi.h"
 #include "framework/Messages.h"
 #include "framework/SettingsFileDialog.h"
 #include "framework/SettingsFileIo.h"
@@ -21,7 +23,6 @@
 #include <algorithm>
 
 HACCEL CSwitchboardDlg::s_accelerators = nullptr;
-HIMAGELIST CSwitchboardDlg::s_tabImages = nullptr;
 
 namespace {
 
@@ -70,6 +71,9 @@ CSwitchboardDlg::~CSwitchboardDlg() {
     if (m_hWnd) {
         DestroyWindow(m_hWnd);
     }
+    if (m_tabImages) {
+        ImageList_Destroy(m_tabImages);
+    }
 }
 
 bool CSwitchboardDlg::OnInitDialog() {
@@ -79,6 +83,7 @@ bool CSwitchboardDlg::OnInitDialog() {
     // The menu bar, with images on thirteen items of its drop-downs. The window
     // takes over the menu and destroys it with itself.
     m_menu.LoadFromTemplate(IDR_MAINMENU);
+    m_menu.SetDpi(WindowDpi(m_hWnd));
     MarkStartupPhase("menu-template");
     const struct {
         UINT command;
@@ -132,11 +137,7 @@ bool CSwitchboardDlg::OnInitDialog() {
 
 void CSwitchboardDlg::CreateTabsAndPages() {
     HWND tabs = GetDlgItem(IDC_TABS);
-    if (!s_tabImages) {
-        s_tabImages = ImageList_LoadBitmap(AppInstance(), MAKEINTRESOURCEW(IDB_TABS), 16, 1,
-                                           RGB(192, 192, 192));
-    }
-    TabCtrl_SetImageList(tabs, s_tabImages);
+    SetTabImages(WindowDpi(m_hWnd));
     for (int i = 0; i < kPageCount; ++i) {
         TCITEMW item = {};
         item.mask = TCIF_TEXT | TCIF_IMAGE;
@@ -153,6 +154,26 @@ void CSwitchboardDlg::CreateTabsAndPages() {
         ++index;
     }
     TabCtrl_SetCurSel(tabs, 0);
+}
+
+void CSwitchboardDlg::SetTabImages(UINT dpi) {
+    const int size = ScaleToDpi(16, dpi);
+    HIMAGELIST old = m_tabImages;
+    m_tabImages = LoadImageStrip(IDB_TABS, size, size, false);
+    TabCtrl_SetImageList(GetDlgItem(IDC_TABS), m_tabImages);
+    if (old) {
+        ImageList_Destroy(old);
+    }
+}
+
+void CSwitchboardDlg::OnDpiChanged(UINT /*oldDpi*/, UINT newDpi) {
+    // The dialog manager scales the template's controls and fonts; the parts
+    // sized in pixels follow here.
+    m_menu.SetDpi(newDpi);
+    DrawMenuBar(m_hWnd);
+    m_toolBar.SetDpi(newDpi);
+    SetTabImages(newDpi);
+    m_statusBar.Layout();
 }
 
 std::array<CSettingsPage*, CSwitchboardDlg::kPageCount> CSwitchboardDlg::PagesInTabOrder() {

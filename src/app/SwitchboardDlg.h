@@ -53,6 +53,7 @@ protected:
     // The accelerators take every key first, then the dialog keyboard handling.
     bool PreTranslateMessage(MSG& msg) override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
 
     // The operations the command flow needs.
     void LoadPagesFromBlock(const SettingsBlock& block) override;
@@ -97,6 +98,8 @@ private:
     void ShowAbout();
 
     void CreateTabsAndPages();
+    // The tab images at the size for `dpi`.
+    void SetTabImages(UINT dpi);
     void ShowPage(int index);
     std::array<CSettingsPage*, kPageCount> PagesInTabOrder();
     // Enables or disables a command in the menu and on its toolbar button together.
@@ -128,8 +131,8 @@ private:
     CMainToolBar m_toolBar;
     CMainStatusBar m_statusBar;
     HICON m_icon;
+    HIMAGELIST m_tabImages = nullptr;
 
-    // One of each per process.
+    // One per process.
     static HACCEL s_accelerators;
-    static HIMAGELIST s_tabImages;
 };

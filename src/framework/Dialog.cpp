@@ -1,6 +1,7 @@
 #include "framework/Dialog.h"
 
 #include "framework/DataExchange.h"
+#include "framework/Dpi.h"
 #include "framework/StartupPhases.h"
 #include "framework/Text.h"
 #include "framework/WinApp.h"
@@ -167,6 +168,20 @@ bool CDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
                OnUnhandledCommand(wParam, lParam);
     case WM_NOTIFY:
         return OnNotify(*reinterpret_cast<NMHDR*>(lParam), result);
+    case kDpiChangedMessage: {
+        if (HIWORD(wParam) == m_dpi) {
+            return false;
+        }
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        const UINT oldDpi = m_dpi;
+        m_dpi = HIWORD(wParam);
+        OnDpiChanged(oldDpi, m_dpi);
+        result = 0;
+        return true;
+    }
     default:
         return false;
     }
@@ -180,6 +195,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         // A dialog run again has new controls: nothing kept of the last run holds.
         self->m_radioGroups.clear();
         self->m_editTexts.clear();
+        self->m_dpi = WindowDpi(hwnd);
     }
     auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!self) {

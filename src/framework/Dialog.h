@@ -57,6 +57,9 @@ protected:
     // Default: end with IDCANCEL.
     virtual void OnCancel();
     virtual void DoDataExchange(CDataExchange& /*dx*/) {}
+    // The window moved to a monitor of another DPI and has taken the size the
+    // system suggested; the dialog rebuilds what it sized in pixels.
+    virtual void OnDpiChanged(UINT /*oldDpi*/, UINT /*newDpi*/) {}
     // Sees every message of the modal loop before dispatch; true = consumed.
     virtual bool PreTranslateMessage(MSG& msg);
     // Every message of the window. Set `result` for messages that return a
@@ -71,4 +74,5 @@ private:
     mutable std::vector<std::pair<int, std::vector<HWND>>> m_radioGroups;
     mutable std::map<int, std::wstring> m_editTexts;
     INT_PTR m_modalResult = 0;
+    UINT m_dpi = 0; // the DPI last seen, 0 before WM_INITDIALOG
 };

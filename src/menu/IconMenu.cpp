@@ -1,5 +1,7 @@
 #include "menu/IconMenu.h"
 
+#include "framework/DisplayScale.h"
+#include "framework/Dpi.h"
 #include "framework/WinApp.h"
 
 #include <algorithm>
@@ -8,8 +10,6 @@
 
 namespace {
 
-constexpr int kImageW = CIconMenu::kImageWidth;
-constexpr int kImageH = CIconMenu::kImageHeight;
 const LPCWSTR kToolbarResource = MAKEINTRESOURCEW(241); // a toolbar resource
 
 // The handles of every drop-down menu built by this class in this process.
@@ -32,10 +32,8 @@ bool NewShell() {
     return newShell;
 }
 
-HFONT CreateMenuFont() {
-    NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+HFONT CreateMenuFont(UINT dpi) {
+    const NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(dpi);
     return CreateFontIndirectW(&metrics.lfMenuFont);
 }
 
@@ -66,40 +64,6 @@ void FrameSunken(HDC dc, const RECT& r) {
     Frame3d(dc, r, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
 }
 
-// The bitmap resource with its four standard grey-scale colours turned into
-// the button colours of the current colour scheme.
-HBITMAP LoadMappedBitmap(UINT bitmapId) {
-    COLORMAP map[] = {
-        {RGB(0, 0, 0), GetSysColor(COLOR_BTNTEXT)},
-        {RGB(128, 128, 128), GetSysColor(COLOR_BTNSHADOW)},
-        {RGB(192, 192, 192), GetSysColor(COLOR_BTNFACE)},
-        {RGB(255, 255, 255), GetSysColor(COLOR_BTNHIGHLIGHT)},
-    };
-    return CreateMappedBitmap(AppInstance(), static_cast<INT_PTR>(bitmapId), 0, map, 4);
-}
-
-// The image list of a bitmap resource, made on first use and kept for the
-// process: the items that show the same bitmap share it, and a menu built
-// again finds it ready.
-HIMAGELIST SharedImages(UINT bitmapId) {
-    static std::vector<std::pair<UINT, HIMAGELIST>> lists;
-    for (const auto& [id, images] : lists) {
-        if (id == bitmapId) {
-            return images;
-        }
-    }
-    HBITMAP bitmap = LoadMappedBitmap(bitmapId);
-    if (!bitmap) {
-        return nullptr;
-    }
-    // A 16-row bitmap in a list 15 rows high: only its top 15 rows show.
-    HIMAGELIST images = ImageList_Create(kImageW, kImageH, ILC_COLOR24 | ILC_MASK, 1, 1);
-    ImageList_AddMasked(images, bitmap, GetSysColor(COLOR_BTNFACE));
-    DeleteObject(bitmap);
-    lists.emplace_back(bitmapId, images);
-    return images;
-}
-
 // The command's image in a toolbar resource of the bitmap's id; 0 without one.
 int ImageIndexFor(UINT bitmapId, UINT command) {
     HRSRC info = FindResourceW(AppInstance(), MAKEINTRESOURCEW(bitmapId), kToolbarResource);
@@ -116,19 +80,22 @@ int ImageIndexFor(UINT bitmapId, UINT command) {
 // The image in relief, as a disabled image looks: its shape in the highlight
 // colour one pixel to the right and down, and in the shadow colour in place.
 void DrawEmbossed(HDC dc, HIMAGELIST images, int index, int x, int y) {
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(images, &width, &height);
     HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, kImageW, kImageH);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
     HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    FillSysColor(memory, {0, 0, kImageW, kImageH}, COLOR_MENU);
+    FillSysColor(memory, {0, 0, width, height}, COLOR_MENU);
     ImageList_Draw(images, index, memory, 0, 0, ILD_TRANSPARENT);
 
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
-    std::array<bool, kImageW * kImageH> shape{};
-    for (int row = 0; row < kImageH; ++row) {
-        for (int column = 0; column < kImageW; ++column) {
+    std::vector<bool> shape(static_cast<std::size_t>(width * height));
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
             const COLORREF pixel = GetPixel(memory, column, row);
-            shape[static_cast<std::size_t>(row * kImageW + column)] =
+            shape[static_cast<std::size_t>(row * width + column)] =
                 pixel != face && pixel != highlight;
         }
     }
@@ -136,13 +103,13 @@ void DrawEmbossed(HDC dc, HIMAGELIST images, int index, int x, int y) {
     DeleteObject(bitmap);
     DeleteDC(memory);
 
-    FillSysColor(dc, {x, y, x + kImageW, y + kImageH}, NewShell() ? COLOR_BTNFACE : COLOR_MENU);
+    FillSysColor(dc, {x, y, x + width, y + height}, NewShell() ? COLOR_BTNFACE : COLOR_MENU);
     for (const auto& [offset, colorIndex] :
          {std::pair{1, COLOR_BTNHIGHLIGHT}, std::pair{0, COLOR_BTNSHADOW}}) {
         const COLORREF color = GetSysColor(colorIndex);
-        for (int row = 0; row < kImageH; ++row) {
-            for (int column = 0; column < kImageW; ++column) {
-                if (shape[static_cast<std::size_t>(row * kImageW + column)]) {
+        for (int row = 0; row < height; ++row) {
+            for (int column = 0; column < width; ++column) {
+                if (shape[static_cast<std::size_t>(row * width + column)]) {
                     SetPixelV(dc, x + column + offset, y + row + offset, color);
                 }
             }
@@ -150,8 +117,9 @@ void DrawEmbossed(HDC dc, HIMAGELIST images, int index, int x, int y) {
     }
 }
 
-// A check mark, or a 6 x 6 dot for a radio item, centred in `box`.
-void DrawCheck(HDC dc, const RECT& box, bool radio, COLORREF color) {
+// A check mark, or a 6 x 6 dot for a radio item, centred in `box`; at 96
+// DPI, scaled by `scale` whole pixels.
+void DrawCheck(HDC dc, const RECT& box, bool radio, COLORREF color, int scale) {
     const int cx = (box.left + box.right) / 2;
     const int cy = (box.top + box.bottom) / 2;
     if (radio) {
@@ -159,7 +127,7 @@ void DrawCheck(HDC dc, const RECT& box, bool radio, COLORREF color) {
         HPEN pen = CreatePen(PS_SOLID, 1, color);
         HGDIOBJ oldBrush = SelectObject(dc, brush);
         HGDIOBJ oldPen = SelectObject(dc, pen);
-        Ellipse(dc, cx - 3, cy - 3, cx + 3, cy + 3);
+        Ellipse(dc, cx - 3 * scale, cy - 3 * scale, cx + 3 * scale, cy + 3 * scale);
         SelectObject(dc, oldPen);
         SelectObject(dc, oldBrush);
         DeleteObject(pen);
@@ -167,15 +135,21 @@ void DrawCheck(HDC dc, const RECT& box, bool radio, COLORREF color) {
         return;
     }
     // Seven pixels wide, three thick: down two steps, then up four.
-    for (int thickness = 0; thickness < 3; ++thickness) {
-        for (int step = 0; step < 7; ++step) {
-            const int rise = step <= 2 ? step : 4 - step;
-            SetPixelV(dc, cx - 3 + step, cy - 1 + rise + thickness, color);
+    for (int thickness = 0; thickness < 3 * scale; ++thickness) {
+        for (int step = 0; step < 7 * scale; ++step) {
+            const int rise = step / scale <= 2 ? step : 4 * scale - step;
+            SetPixelV(dc, cx - 3 * scale + step, cy - scale + rise + thickness, color);
         }
     }
 }
 
 } // namespace
+
+CIconMenu::Item::~Item() {
+    if (images) {
+        ImageList_Destroy(images);
+    }
+}
 
 CIconMenu::~CIconMenu() {
     Clear();
@@ -231,6 +205,7 @@ void CIconMenu::Build(const std::vector<MenuTemplateItem>& items, bool ownerDraw
         if (entry.flags & kMenuPopup) {
             auto dropDown = std::make_unique<CIconMenu>();
             dropDown->Attach(CreatePopupMenu());
+            dropDown->SetDpi(m_dpi);
             DropDownHandles().push_back(dropDown->m_hMenu);
             dropDown->Build(entry.items, true);
             record->id = reinterpret_cast<UINT_PTR>(dropDown->m_hMenu);
@@ -305,12 +280,17 @@ void CIconMenu::GiveImage(int position, UINT command, UINT bitmapId, const wchar
     if (label) {
         item.text = label;
     }
-    item.bitmapId = -1;
-    item.imageIndex = -1;
-    item.images = SharedImages(bitmapId);
     if (item.images) {
-        item.bitmapId = static_cast<int>(bitmapId);
+        ImageList_Destroy(item.images);
+        item.images = nullptr;
+    }
+    item.bitmapId = static_cast<int>(bitmapId);
+    item.imageIndex = -1;
+    MakeImages(item);
+    if (item.images) {
         item.imageIndex = ImageIndexFor(bitmapId, command);
+    } else {
+        item.bitmapId = -1;
     }
     MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
@@ -320,6 +300,37 @@ void CIconMenu::GiveImage(int position, UINT command, UINT bitmapId, const wchar
     info.fType |= MFT_OWNERDRAW;
     info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
     SetMenuItemInfoW(m_hMenu, static_cast<UINT>(position), TRUE, &info);
+}
+
+void CIconMenu::MakeImages(Item& item) const {
+    if (item.images) {
+        ImageList_Destroy(item.images);
+    }
+    // A square bitmap in a list one row less high (15 of 16 at 96 DPI): only
+    // its top rows show.
+    item.images = LoadImageStrip(static_cast<UINT>(item.bitmapId), m_imageW, m_imageH, true);
+}
+
+void CIconMenu::SetDpi(UINT dpi) {
+    m_dpi = dpi;
+    m_imageW = Scaled(kImageWidth);
+    m_imageH = Scaled(kImageHeight);
+    for (const auto& record : m_items) {
+        if (record && record->bitmapId >= 0) {
+            MakeImages(*record);
+        }
+    }
+    for (const auto& dropDown : m_dropDowns) {
+        dropDown->SetDpi(dpi);
+    }
+}
+
+int CIconMenu::Scaled(int pixels) const {
+    return ScaleToDpi(pixels, m_dpi);
+}
+
+int CIconMenu::ImageMargin() const {
+    return Scaled(2);
 }
 
 CIconMenu* CIconMenu::LevelOfItem(ULONG_PTR itemData) {
@@ -403,14 +414,14 @@ LRESULT CIconMenu::FindMnemonic(UINT character, UINT flags, HMENU menu) {
 
 void CIconMenu::MeasureItem(MEASUREITEMSTRUCT& measure) const {
     const auto& item = *reinterpret_cast<const Item*>(measure.itemData);
-    const int menuBarHeight = GetSystemMetrics(SM_CYMENU);
+    const int menuBarHeight = SystemMetricForDpi(SM_CYMENU, m_dpi);
     if (item.flags & MF_SEPARATOR) {
         measure.itemWidth = 0;
         measure.itemHeight = static_cast<UINT>(menuBarHeight / 2);
         return;
     }
     HDC dc = GetDC(nullptr);
-    HFONT font = NewShell() ? CreateMenuFont() : nullptr;
+    HFONT font = NewShell() ? CreateMenuFont(m_dpi) : nullptr;
     HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     SIZE size = {};
     GetTextExtentPoint32W(dc, item.text.c_str(), static_cast<int>(item.text.size()), &size);
@@ -419,8 +430,8 @@ void CIconMenu::MeasureItem(MEASUREITEMSTRUCT& measure) const {
         DeleteObject(font);
     }
     ReleaseDC(nullptr, dc);
-    measure.itemWidth = static_cast<UINT>(size.cx + 2 * kImageW + 1);
-    measure.itemHeight = static_cast<UINT>(std::max(menuBarHeight, kImageH + 4));
+    measure.itemWidth = static_cast<UINT>(size.cx + 2 * m_imageW + Scaled(1));
+    measure.itemHeight = static_cast<UINT>(std::max(menuBarHeight, m_imageH + 2 * ImageMargin()));
 }
 
 void CIconMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
@@ -445,20 +456,22 @@ void CIconMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
     if (selected) {
         RECT highlight = rect;
         if (hasImage || checked) {
-            highlight.left += kImageW + 5;
+            highlight.left += m_imageW + Scaled(5);
         }
         FillSysColor(dc, highlight, COLOR_HIGHLIGHT);
     } else {
         FillSysColor(dc, rect, COLOR_MENU);
     }
 
-    const int dy = std::max(0, (static_cast<int>(rect.bottom - rect.top) - kImageH - 4) / 2);
-    const RECT box = {rect.left + 1, rect.top + dy + 1, rect.left + kImageW + 3,
-                      rect.top + dy + kImageH + 3};
-    const RECT frame = {rect.left, rect.top + dy, rect.left + kImageW + 4,
-                        rect.top + dy + kImageH + 4};
-    const int imageX = rect.left + 2;
-    const int imageY = rect.top + dy + 2;
+    const int margin = ImageMargin();
+    const int dy =
+        std::max(0, (static_cast<int>(rect.bottom - rect.top) - m_imageH - 2 * margin) / 2);
+    const RECT box = {rect.left + 1, rect.top + dy + 1, rect.left + m_imageW + 2 * margin - 1,
+                      rect.top + dy + m_imageH + 2 * margin - 1};
+    const RECT frame = {rect.left, rect.top + dy, rect.left + m_imageW + 2 * margin,
+                        rect.top + dy + m_imageH + 2 * margin};
+    const int imageX = rect.left + margin;
+    const int imageY = rect.top + dy + margin;
     if (hasImage && disabled) {
         DrawEmbossed(dc, item.images, item.imageIndex, imageX, imageY);
     } else if (hasImage) {
@@ -487,7 +500,8 @@ void CIconMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
         info.cbSize = sizeof info;
         info.fMask = MIIM_CHECKMARKS;
         GetMenuItemInfoW(reinterpret_cast<HMENU>(draw.hwndItem), draw.itemID, FALSE, &info);
-        DrawCheck(dc, box, info.hbmpChecked != nullptr, GetSysColor(COLOR_MENUTEXT));
+        DrawCheck(dc, box, info.hbmpChecked != nullptr, GetSysColor(COLOR_MENUTEXT),
+                  std::max(1, Scaled(1)));
     }
 
     // Text: the label left-aligned, the shortcut after the last tab right-aligned.
@@ -496,17 +510,17 @@ void CIconMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
     const std::wstring label = item.text.substr(0, firstTab);
     const std::wstring shortcut =
         lastTab == std::wstring::npos ? std::wstring() : item.text.substr(lastTab + 1);
-    HFONT font = CreateMenuFont();
+    HFONT font = CreateMenuFont(m_dpi);
     HGDIOBJ oldFont = SelectObject(dc, font);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColor = GetTextColor(dc);
     const auto drawText = [&](int offset, int colorIndex) {
         SetTextColor(dc, GetSysColor(colorIndex));
-        RECT area = {rect.left + kImageW + 9 + offset, rect.top - 1 + offset, rect.right + offset,
-                     rect.bottom - 1 + offset};
+        RECT area = {rect.left + m_imageW + Scaled(9) + offset, rect.top - 1 + offset,
+                     rect.right + offset, rect.bottom - 1 + offset};
         const UINT format = DT_SINGLELINE | DT_VCENTER;
         DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &area, format | DT_LEFT);
-        area.right -= 16;
+        area.right -= Scaled(16);
         DrawTextW(dc, shortcut.c_str(), static_cast<int>(shortcut.size()), &area,
                   format | DT_RIGHT);
     };

@@ -1,5 +1,7 @@
 #include "printer/PrinterSelectDlg.h"
 
+#include "framework/DisplayScale.h"
+#include "framework/Dpi.h"
 #include "framework/Messages.h"
 #include "printer/Spooler.h"
 #include "res/resource.h"
@@ -33,6 +35,10 @@ std::wstring ItemText(HWND list, int row, int column) {
     return buffer;
 }
 
+// The columns' widths at 96 DPI.
+constexpr int kNameWidth = 200;
+constexpr int kPortWidth = 90;
+
 void InsertColumn(HWND list, int index, const wchar_t* title, int width) {
     LVCOLUMNW column = {};
     column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
@@ -63,11 +69,17 @@ INT_PTR CPrinterSelectDlg::Choose(HWND owner) {
     return result;
 }
 
+void CPrinterSelectDlg::OnDpiChanged(UINT /*oldDpi*/, UINT newDpi) {
+    ListView_SetColumnWidth(List(), 0, ScaleToDpi(kNameWidth, newDpi));
+    ListView_SetColumnWidth(List(), 1, ScaleToDpi(kPortWidth, newDpi));
+}
+
 bool CPrinterSelectDlg::OnInitDialog() {
     CenterOverOwner();
     HWND list = List();
-    InsertColumn(list, 0, L"プリンタ名", 200);
-    InsertColumn(list, 1, L"接続先", 90);
+    const UINT dpi = WindowDpi(m_hWnd);
+    InsertColumn(list, 0, L"プリンタ名", ScaleToDpi(kNameWidth, dpi));
+    InsertColumn(list, 1, L"接続先", ScaleToDpi(kPortWidth, dpi));
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
 
     for (const PrinterRow& row : m_listed ? *m_listed : ListModelPrinters(IsNtPlatform())) {

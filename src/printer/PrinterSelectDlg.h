@@ -30,6 +30,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
     void OnOK() override;
 

@@ -1,5 +1,7 @@
 #include "settingslist/SettingsListDlg.h"
 
+#include "framework/DisplayScale.h"
+#include "framework/Dpi.h"
 #include "framework/Messages.h"
 #include "framework/SettingsFileDialog.h"
 #include "res/resource.h"
@@ -13,7 +15,7 @@ const wchar_t* const kComparisons[] = {L"工場出荷設定", L"送信済みの�
 const wchar_t* const kColumns[] = {L"ページ", L"項目", L"設定値", L"比較先"};
 constexpr COLORREF kDifferText = RGB(176, 0, 0);
 constexpr COLORREF kDifferBack = RGB(255, 238, 204);
-constexpr int kMinColumnWidth = 64; // pixels: room for the headers
+constexpr int kMinColumnWidth = 64; // pixels at 96 DPI: room for the headers
 // "CSVファイル (*.csv)|*.csv||" in the file dialogs' own form.
 const FileKind kCsvFileKind = {L"CSVファイル (*.csv)\0*.csv\0\0", L"csv"};
 
@@ -59,13 +61,25 @@ bool CSettingsListDlg::OnInitDialog() {
         ::SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i),
                        reinterpret_cast<LPARAM>(&column));
     }
+    MakeBoldFont();
+    Refill();
+    return true;
+}
+
+void CSettingsListDlg::MakeBoldFont() {
+    if (m_boldFont) {
+        DeleteObject(m_boldFont);
+    }
     LOGFONTW font = {};
-    GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0)), sizeof(font),
+    GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(List(), WM_GETFONT, 0, 0)), sizeof(font),
                &font);
     font.lfWeight = FW_BOLD;
     m_boldFont = CreateFontIndirectW(&font);
+}
+
+void CSettingsListDlg::OnDpiChanged(UINT /*oldDpi*/, UINT /*newDpi*/) {
+    MakeBoldFont();
     Refill();
-    return true;
 }
 
 bool CSettingsListDlg::OnCommand(UINT code, UINT id, HWND /*control*/) {
@@ -164,10 +178,12 @@ void CSettingsListDlg::Refill() {
         ++shown;
     }
     // Room for the widest text in bold, which the measure of the plain font misses.
+    const UINT dpi = WindowDpi(m_hWnd);
+    const int minWidth = ScaleToDpi(kMinColumnWidth, dpi);
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
         ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE);
-        const int width = ListView_GetColumnWidth(list, column) * 11 / 10 + 8;
-        ListView_SetColumnWidth(list, column, width < kMinColumnWidth ? kMinColumnWidth : width);
+        const int width = ListView_GetColumnWidth(list, column) * 11 / 10 + ScaleToDpi(8, dpi);
+        ListView_SetColumnWidth(list, column, width < minWidth ? minWidth : width);
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);

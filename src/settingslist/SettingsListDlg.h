@@ -35,6 +35,9 @@ private:
     void ChooseComparison();
     // Compares again and shows the rows that the filter lets through.
     void Refill();
+    // The list's font in bold, for the rows that differ.
+    void MakeBoldFont();
+    void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
     void SaveCsv();
     // Differing rows in bold and colour.
     LRESULT DrawRow(NMLVCUSTOMDRAW& draw) const;
