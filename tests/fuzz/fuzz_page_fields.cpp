@@ -3,46 +3,14 @@
 // pages write holds digits (hex digits in the signed pairs), the switch bytes
 // keep their upper bits clear, and the bytes no page writes stay as they were.
 // Storing what was stored again changes nothing.
-#include "pages/MemorySwitches.h"
 #include "pages/ParamValues.h"
-#include "pages/SelectFields.h"
+#include "settingslist/SettingsCatalogue.h"
 #include "settings/FieldCodec.h"
 
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-// The values of the seven pages, held as the pages hold them.
-struct Pages {
-    Msw1Switches msw1;
-    Msw2Switches msw2;
-    Msw3Switches msw3;
-    Msw4Switches msw4;
-    ParamValues param;
-    Param2Values param2;
-    SelectValues select;
-
-    void Load(const SettingsBlock& block) {
-        msw1.Load(block);
-        msw2.Load(block);
-        msw3.Load(block);
-        msw4.Load(block);
-        param.LoadFields(block);
-        param2.LoadFields(block);
-        select.LoadFields(block);
-    }
-
-    void Store(SettingsBlock& block) {
-        msw1.Store(block);
-        msw2.Store(block);
-        msw3.Store(block);
-        msw4.Store(block);
-        param.StoreFields(block);
-        param2.StoreFields(block);
-        select.StoreFields(block);
-    }
-};
 
 bool IsDigit(std::uint8_t c) {
     return c >= '0' && c <= '9';
@@ -84,11 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SettingsBlock loaded;
     std::memcpy(loaded.bytes.data(), data, kBlockSize);
 
-    Pages pages;
-    pages.Load(FactoryBlock()); // the program shows the factory block first
-    pages.Load(loaded);
-    SettingsBlock stored = loaded;
-    pages.Store(stored);
+    // Shown over the factory block, as the program shows it first, and collected again.
+    const SettingsBlock stored = CollectedBlock(loaded);
 
     // Bytes no page writes: the introducer, separators, terminator, trailing
     // zeros, and the form records, which travel byte for byte.
@@ -124,12 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // A stored block shows and stores as itself.
-    Pages again;
-    again.Load(FactoryBlock());
-    again.Load(stored);
-    SettingsBlock restored = stored;
-    again.Store(restored);
-    Require(restored == stored);
+    Require(CollectedBlock(stored) == stored);
 
     // The form dialog's OK: every number of a record becomes digits, separators stay.
     for (int form = 0; form < 4; ++form) {
