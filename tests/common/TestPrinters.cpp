@@ -61,8 +61,8 @@ std::vector<std::wstring> MarkedPrinters(const wchar_t* marker) {
             ERROR_SUCCESS) {
             break;
         }
-        if (RegGetValueW(printers, name, marker, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
-            ERROR_SUCCESS) {
+        if (!marker || RegGetValueW(printers, name, marker, RRF_RT_ANY, nullptr, nullptr,
+                                    nullptr) == ERROR_SUCCESS) {
             marked.push_back(name);
         }
     }

@@ -22,7 +22,7 @@ struct TestPrinter {
 bool InstallPrinterKey(const TestPrinter& printer, const wchar_t* marker = nullptr);
 void RemovePrinterKey(const std::wstring& name);
 // Names of the installed printers that carry the marker value.
-std::vector<std::wstring> MarkedPrinters(const wchar_t* marker);
+std::vector<std::wstring> MarkedPrinters(const wchar_t* marker); // every printer for null
 
 // Maps a port to a Unix file; a raw job to the port lands in that file.
 bool MapPortToFile(const std::wstring& port, const std::wstring& unixPath);
