@@ -22,15 +22,27 @@ std::wstring AbsolutePath(const std::wstring& path) {
     return full.empty() ? path : full;
 }
 
-// The running instance's window; a while is given to one that is still starting.
-HWND FindRunningWindow(bool wait) {
-    for (int tries = wait ? 50 : 1; tries > 0; --tries) {
-        if (HWND window = FindWindowW(L"#32770", CSwitchboardDlg::kTitle)) {
-            return window;
+// Tries `attempt` for a while, 100 ms apart, until it succeeds: the running
+// window may still be starting, or busy closing a dialog.
+template <typename Attempt> bool TryForAWhile(Attempt attempt) {
+    for (int tries = 50; tries > 0; --tries) {
+        if (attempt()) {
+            return true;
         }
         Sleep(100);
     }
-    return nullptr;
+    return false;
+}
+
+// The running instance's window; a while is given to one that is still starting.
+HWND FindRunningWindow(bool wait) {
+    HWND window = nullptr;
+    const auto find = [&] {
+        window = FindWindowW(L"#32770", CSwitchboardDlg::kTitle);
+        return window != nullptr;
+    };
+    wait ? TryForAWhile(find) : find();
+    return window;
 }
 
 // Hands the running window a settings file to read.
@@ -74,13 +86,8 @@ bool CSwitchboardApp::InitInstance() {
         }
         // A window that is still starting or is closing takes no file; a
         // while is given to one that is starting.
-        bool handedOver = false;
-        for (int tries = 50; window && !startFile.empty() && !handedOver && tries > 0; --tries) {
-            handedOver = HandOver(window, startFile);
-            if (!handedOver) {
-                Sleep(100);
-            }
-        }
+        const bool handedOver = window && !startFile.empty() &&
+                                TryForAWhile([&] { return HandOver(window, startFile); });
         if (!startFile.empty() && !handedOver) {
             ShowMessage(nullptr,
                         L"設定ファイルを実行中のSwitchboardに渡せませんでした。\n"

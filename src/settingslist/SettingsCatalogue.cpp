@@ -137,13 +137,7 @@ SettingsBlock CollectedBlock(const SettingsBlock& block) {
     values.Load(block);
     AsControlsShow(values, factory);
     SettingsBlock collected = block;
-    values.msw1.Store(collected);
-    values.msw2.Store(collected);
-    values.msw3.Store(collected);
-    values.msw4.Store(collected);
-    values.param.StoreFields(collected);
-    values.param2.StoreFields(collected);
-    values.select.StoreFields(collected);
+    values.Store(collected);
     return collected;
 }
 
@@ -164,6 +158,16 @@ void PageValues::Load(const SettingsBlock& block) {
     for (int form = 0; form < kFormCount; ++form) {
         forms[static_cast<std::size_t>(form)] = DecodeForm(ReadFormRecord(block, form));
     }
+}
+
+void PageValues::Store(SettingsBlock& block) {
+    msw1.Store(block);
+    msw2.Store(block);
+    msw3.Store(block);
+    msw4.Store(block);
+    param.StoreFields(block);
+    param2.StoreFields(block);
+    select.StoreFields(block);
 }
 
 const std::vector<SettingEntry>& SettingEntries() {

@@ -28,6 +28,9 @@ struct PageValues {
     // Loads a block over the values shown; a field without a code the page
     // has leaves its value as it was.
     void Load(const SettingsBlock& block);
+    // Writes the values of the pages' fields, as the pages store them; the
+    // form records are left as they are.
+    void Store(SettingsBlock& block);
 
     Msw1Switches msw1;
     Msw2Switches msw2;
