@@ -80,26 +80,12 @@ bool CSwitchboardDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     MarkStartupPhase("main-dialog");
 
-    // The menu bar, with images on thirteen items of its drop-downs. The window
-    // takes over the menu and destroys it with itself.
+    // The menu bar, whose drop-downs the menu object draws. The window takes
+    // over the menu and destroys it with itself. The images of its items are
+    // given when a menu is first opened (GiveMenuImages).
     m_menu.LoadFromTemplate(IDR_MAINMENU);
     m_menu.SetDpi(WindowDpi(m_hWnd));
     MarkStartupPhase("menu-template");
-    const struct {
-        UINT command;
-        UINT bitmap;
-    } menuImages[] = {
-        {ID_FILE_READ, IDB_MENU_READ},     {ID_FILE_WRITE, IDB_MENU_WRITE},
-        {ID_SEND, IDB_MENU_SEND},          {ID_FACTORY, IDB_MENU_FACTORY},
-        {ID_SETTINGS_LIST, IDB_MENU_LIST}, {ID_SELECT_PRINTER, IDB_MENU_PRINTER},
-        {ID_PAGE_PARAM, IDB_MENU_PARAM},   {ID_PAGE_PARAM_2, IDB_MENU_PARAM},
-        {ID_PAGE_MSW1, IDB_MENU_MSW},      {ID_PAGE_MSW2, IDB_MENU_MSW},
-        {ID_PAGE_MSW3, IDB_MENU_MSW},      {ID_PAGE_MSW4, IDB_MENU_MSW},
-        {ID_PAGE_SELECT, IDB_MENU_SELECT},
-    };
-    for (const auto& image : menuImages) {
-        m_menu.SetItemIcon(image.command, image.bitmap);
-    }
     HMENU templateMenu = GetMenu(m_hWnd);
     SetMenu(m_hWnd, m_menu.Detach());
     if (templateMenu) {
@@ -133,6 +119,31 @@ bool CSwitchboardDlg::OnInitDialog() {
         SetTimer(m_hWnd, kReadPendingTimer, kReadPendingMs, nullptr);
     }
     return true;
+}
+
+void CSwitchboardDlg::GiveMenuImages() {
+    if (m_menuImagesGiven) {
+        return;
+    }
+    m_menuImagesGiven = true;
+    const struct {
+        UINT command;
+        UINT bitmap;
+    } menuImages[] = {
+        {ID_FILE_READ, IDB_MENU_READ},     {ID_FILE_WRITE, IDB_MENU_WRITE},
+        {ID_SEND, IDB_MENU_SEND},          {ID_FACTORY, IDB_MENU_FACTORY},
+        {ID_SETTINGS_LIST, IDB_MENU_LIST}, {ID_SELECT_PRINTER, IDB_MENU_PRINTER},
+        {ID_PAGE_PARAM, IDB_MENU_PARAM},   {ID_PAGE_PARAM_2, IDB_MENU_PARAM},
+        {ID_PAGE_MSW1, IDB_MENU_MSW},      {ID_PAGE_MSW2, IDB_MENU_MSW},
+        {ID_PAGE_MSW3, IDB_MENU_MSW},      {ID_PAGE_MSW4, IDB_MENU_MSW},
+        {ID_PAGE_SELECT, IDB_MENU_SELECT},
+    };
+    // The object finds the items through the menu, which the window owns.
+    m_menu.Attach(GetMenu(m_hWnd));
+    for (const auto& image : menuImages) {
+        m_menu.SetItemIcon(image.command, image.bitmap);
+    }
+    m_menu.Detach();
 }
 
 void CSwitchboardDlg::CreateTabsAndPages() {
@@ -296,6 +307,11 @@ bool CSwitchboardDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
         }
         PaintMinimised();
         return true;
+    case WM_INITMENU:
+        // Sent before any menu of the window opens, so before its items are
+        // measured or drawn.
+        GiveMenuImages();
+        return false;
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
     case WM_MENUCHAR:

@@ -97,6 +97,10 @@ private:
     void ShowHelp();
     void ShowAbout();
 
+    // Gives thirteen items of the drop-downs their images, once. Making the
+    // images costs several milliseconds, so it waits until a menu is first
+    // opened instead of delaying the window at start.
+    void GiveMenuImages();
     void CreateTabsAndPages();
     // The tab images at the size for `dpi`.
     void SetTabImages(UINT dpi);
@@ -116,6 +120,7 @@ private:
     CPage_Select m_pageSelect;
     CPage_Param m_pageParam;
     CPage_Param_2 m_pageParam2;
+    bool m_menuImagesGiven = false;
     bool m_helpIsHtml = true;
     std::wstring m_helpPath;
     std::wstring m_portName;

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -143,13 +145,26 @@ void DrawCheck(HDC dc, const RECT& box, bool radio, COLORREF color, int scale) {
     }
 }
 
-} // namespace
-
-CIconMenu::Item::~Item() {
-    if (images) {
-        ImageList_Destroy(images);
+// The image list of the bitmap at the size, made once for every item that
+// shows one of its images (several items share a bitmap, and each list costs
+// a bitmap load and a mask at start). A square bitmap in a list one row less
+// high (15 of 16 at 96 DPI): only its top rows show.
+CIconMenu::SharedImages SharedImageStrip(int bitmapId, int width, int height) {
+    static std::map<std::tuple<int, int, int>, std::weak_ptr<CIconMenu::SharedImages::element_type>>
+        made;
+    std::weak_ptr<CIconMenu::SharedImages::element_type>& entry = made[{bitmapId, width, height}];
+    CIconMenu::SharedImages images = entry.lock();
+    if (!images) {
+        HIMAGELIST list = LoadImageStrip(static_cast<UINT>(bitmapId), width, height, true);
+        if (list) {
+            images.reset(list, ImageList_Destroy);
+            entry = images;
+        }
     }
+    return images;
 }
+
+} // namespace
 
 CIconMenu::~CIconMenu() {
     Clear();
@@ -280,10 +295,6 @@ void CIconMenu::GiveImage(int position, UINT command, UINT bitmapId, const wchar
     if (label) {
         item.text = label;
     }
-    if (item.images) {
-        ImageList_Destroy(item.images);
-        item.images = nullptr;
-    }
     item.bitmapId = static_cast<int>(bitmapId);
     item.imageIndex = -1;
     MakeImages(item);
@@ -303,12 +314,8 @@ void CIconMenu::GiveImage(int position, UINT command, UINT bitmapId, const wchar
 }
 
 void CIconMenu::MakeImages(Item& item) const {
-    if (item.images) {
-        ImageList_Destroy(item.images);
-    }
-    // A square bitmap in a list one row less high (15 of 16 at 96 DPI): only
-    // its top rows show.
-    item.images = LoadImageStrip(static_cast<UINT>(item.bitmapId), m_imageW, m_imageH, true);
+    item.imageOwner = SharedImageStrip(item.bitmapId, m_imageW, m_imageH);
+    item.images = item.imageOwner.get();
 }
 
 void CIconMenu::SetDpi(UINT dpi) {

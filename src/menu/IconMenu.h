@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 class CIconMenu : public CMenu {
@@ -19,19 +20,23 @@ public:
     static constexpr int kImageWidth = 16;
     static constexpr int kImageHeight = 15;
 
+    // An image list shared by every item that shows an image of the same
+    // bitmap at the same size; destroyed with the last of them.
+    using SharedImages = std::shared_ptr<std::remove_pointer_t<HIMAGELIST>>;
+
     // One per item of a menu level; its address is the item's owner-draw data.
     struct Item {
         Item() = default;
         Item(const Item&) = delete;
         Item& operator=(const Item&) = delete;
-        ~Item();
 
         std::wstring text;           // label and shortcut, separated by a tab
         int bitmapId = -1;           // resource of the image, -1 for none
         int imageIndex = -1;         // index in `images`, -1 for none
         UINT flags = 0;              // the menu flags it was made with
         UINT_PTR id = 0;             // command id; for a drop-down its menu handle
-        HIMAGELIST images = nullptr; // made for the menu's DPI
+        HIMAGELIST images = nullptr; // made for the menu's DPI, held by `imageOwner`
+        SharedImages imageOwner;
     };
 
     CIconMenu() = default;

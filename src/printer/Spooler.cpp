@@ -9,17 +9,19 @@ const wchar_t kJobName[] = L"Switchboard Status Write";
 // data type would not pass the block through byte for byte.
 const wchar_t kRawDataType[] = L"RAW";
 
-// A spooler query that fills a caller's buffer: asked first with no buffer for
-// the size, then again with a buffer of the size it named, for as long as it
-// answers that the buffer is too small (a printer added between two calls
-// makes the answer grow). Empty when the query fails.
+// A spooler query that fills a caller's buffer: asked first with a buffer
+// that holds the answer for a few printers (so that one call is usually
+// enough: each costs a trip to the spooler), then again with a buffer of the
+// size it named, for as long as it answers that the buffer is too small (a
+// printer added between two calls makes the answer grow). Empty when the
+// query fails.
 template <class Query> std::vector<BYTE> QueryGrowing(Query query) {
     constexpr int kMaxQueries = 10; // a spooler that never settles counts as failed
-    std::vector<BYTE> buffer;
+    constexpr std::size_t kFirstSize = 8192;
+    std::vector<BYTE> buffer(kFirstSize);
     for (int i = 0; i < kMaxQueries; ++i) {
         DWORD needed = 0;
-        if (query(buffer.empty() ? nullptr : buffer.data(), static_cast<DWORD>(buffer.size()),
-                  needed)) {
+        if (query(buffer.data(), static_cast<DWORD>(buffer.size()), needed)) {
             return buffer;
         }
         if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed <= buffer.size()) {
