@@ -40,13 +40,13 @@ std::string TooltipBytes(UINT id) {
 
 } // namespace
 
-bool CMainToolBar::Create(HWND parent) {
+bool CMainToolBar::Create(HWND parent, UINT dpi) {
     if (!CToolBarCtrl::Create(WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS |
                                   CCS_ADJUSTABLE | CCS_TOP,
                               parent, IDC_TOOLBAR)) {
         return false;
     }
-    SetDpi(WindowDpi(parent));
+    SetImages(dpi ? dpi : WindowDpi(parent));
 
     auto button = [](int image, int command) {
         TBBUTTON b = {};
@@ -79,13 +79,17 @@ CMainToolBar::~CMainToolBar() {
 }
 
 void CMainToolBar::SetDpi(UINT dpi) {
+    SetImages(dpi);
+    Send(TB_AUTOSIZE);
+}
+
+void CMainToolBar::SetImages(UINT dpi) {
     const int size = ScaleToDpi(16, dpi);
     HIMAGELIST old = m_images;
     m_images = LoadImageStrip(IDB_TOOLBAR, size, size, true);
     Send(TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
     Send(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images));
     Send(TB_SETBUTTONSIZE, 0, MAKELPARAM(ScaleToDpi(23, dpi), ScaleToDpi(22, dpi)));
-    Send(TB_AUTOSIZE);
     if (old) {
         ImageList_Destroy(old);
     }

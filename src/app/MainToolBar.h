@@ -7,8 +7,9 @@
 
 class CMainToolBar : public CToolBarCtrl {
 public:
-    // Creates the toolbar across the top of `parent` and fills it.
-    bool Create(HWND parent);
+    // Creates the toolbar across the top of `parent` and fills it; `dpi` is
+    // the parent's DPI when the caller knows it, 0 to ask for it.
+    bool Create(HWND parent, UINT dpi = 0);
     // Images and buttons at the size for `dpi`: 16-pixel images on 23 x 22
     // buttons at 96 DPI, scaled from there.
     void SetDpi(UINT dpi);
@@ -19,5 +20,8 @@ protected:
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    // The images and sizes of SetDpi, without laying the buttons out again.
+    void SetImages(UINT dpi);
+
     HIMAGELIST m_images = nullptr;
 };

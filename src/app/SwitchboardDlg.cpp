@@ -84,7 +84,7 @@ bool CSwitchboardDlg::OnInitDialog() {
     // over the menu and destroys it with itself. The images of its items are
     // given when a menu is first opened (GiveMenuImages).
     m_menu.LoadFromTemplate(IDR_MAINMENU);
-    m_menu.SetDpi(WindowDpi(m_hWnd));
+    m_menu.SetDpi(Dpi());
     MarkStartupPhase("menu-template");
     HMENU templateMenu = GetMenu(m_hWnd);
     SetMenu(m_hWnd, m_menu.Detach());
@@ -98,7 +98,7 @@ bool CSwitchboardDlg::OnInitDialog() {
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
 
-    m_toolBar.Create(m_hWnd);
+    m_toolBar.Create(m_hWnd, Dpi());
     m_statusBar.Create(m_hWnd);
     MarkStartupPhase("bars");
 
@@ -148,7 +148,7 @@ void CSwitchboardDlg::GiveMenuImages() {
 
 void CSwitchboardDlg::CreateTabsAndPages() {
     HWND tabs = GetDlgItem(IDC_TABS);
-    SetTabImages(WindowDpi(m_hWnd));
+    SetTabImages(Dpi());
     for (int i = 0; i < kPageCount; ++i) {
         TCITEMW item = {};
         item.mask = TCIF_TEXT | TCIF_IMAGE;

@@ -45,3 +45,11 @@ bool CStatusBarCtrl::Create(DWORD style, HWND parent, UINT id) {
 void CStatusBarCtrl::SetText(int part, const wchar_t* text) {
     Send(SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
 }
+
+void AppendComboTexts(HWND combo, const std::vector<const wchar_t*>& texts) {
+    SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
+    for (const wchar_t* text : texts) {
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
+}

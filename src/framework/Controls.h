@@ -6,6 +6,8 @@
 
 #include "framework/Wnd.h"
 
+#include <vector>
+
 class CCommonCtrl : public CWnd {
 public:
     // Creates the control as a child of `parent` with a zero rectangle.
@@ -32,3 +34,8 @@ public:
     bool Create(DWORD style, HWND parent, UINT id);
     void SetText(int part, const wchar_t* text);
 };
+
+// Appends the texts to a combo box's list, in their order. The list is
+// redrawn once at the end instead of after every text: each redraw is a trip
+// to the window system, and the lists are filled while the window starts.
+void AppendComboTexts(HWND combo, const std::vector<const wchar_t*>& texts);

@@ -68,6 +68,10 @@ protected:
 
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // The window's DPI as last seen (asking the system again costs a trip to
+    // the window server under Wine).
+    UINT Dpi() const { return m_dpi; }
+
 private:
     UINT m_templateId;
     bool m_modalEnded = false;

@@ -1,8 +1,11 @@
 #include "pages/Page_MSW1.h"
 
+#include "framework/Controls.h"
 #include "framework/DataExchange.h"
 #include "res/msw_ids.h"
 #include "res/resource.h"
+
+#include <iterator>
 
 CPage_MSW1::CPage_MSW1()
     : CSettingsPage(IDD_PAGE_MSW1, {IDC_MSW1_COUNTRY, IDC_MSW1_4_0, IDC_MSW1_4_1, IDC_MSW1_5_0,
@@ -10,10 +13,8 @@ CPage_MSW1::CPage_MSW1()
                                     IDC_MSW1_7_1, IDC_MSW1_8_0, IDC_MSW1_8_1}) {}
 
 bool CPage_MSW1::OnInitDialog() {
-    HWND list = GetDlgItem(IDC_MSW1_COUNTRY);
-    for (const wchar_t* name : kCountryNames) {
-        ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    }
+    AppendComboTexts(GetDlgItem(IDC_MSW1_COUNTRY),
+                     {std::begin(kCountryNames), std::end(kCountryNames)});
     return CSettingsPage::OnInitDialog();
 }
 

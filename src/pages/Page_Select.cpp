@@ -1,19 +1,10 @@
 #include "pages/Page_Select.h"
 
+#include "framework/Controls.h"
 #include "framework/DataExchange.h"
 #include "pages/SelectFields.h"
 #include "res/resource.h"
 #include "res/select_ids.h"
-
-namespace {
-
-void FillList(HWND combo, const wchar_t* const* entries, int count) {
-    for (int i = 0; i < count; ++i) {
-        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries[i]));
-    }
-}
-
-} // namespace
 
 CPage_Select::CPage_Select()
     : CSettingsPage(IDD_PAGE_SELECT,
@@ -22,10 +13,13 @@ CPage_Select::CPage_Select()
                      IDC_SEL_REDUCED_PRINT, IDC_SEL_HOPPER_1}) {}
 
 bool CPage_Select::OnInitDialog() {
-    FillList(GetDlgItem(IDC_SEL_PAPER_THICKNESS), kThicknessEntries, kThicknessEntryCount);
-    FillList(GetDlgItem(IDC_SEL_PRINT_PRESSURE), kPressureEntries, kPressureEntryCount);
-    FillList(GetDlgItem(IDC_SEL_REDUCED_PRINT), kReduceEntries, kReduceEntryCount);
-    FillList(GetDlgItem(IDC_SEL_FORM_SELECT), kFormNames, kFormCount);
+    AppendComboTexts(GetDlgItem(IDC_SEL_PAPER_THICKNESS),
+                     {kThicknessEntries, kThicknessEntries + kThicknessEntryCount});
+    AppendComboTexts(GetDlgItem(IDC_SEL_PRINT_PRESSURE),
+                     {kPressureEntries, kPressureEntries + kPressureEntryCount});
+    AppendComboTexts(GetDlgItem(IDC_SEL_REDUCED_PRINT),
+                     {kReduceEntries, kReduceEntries + kReduceEntryCount});
+    AppendComboTexts(GetDlgItem(IDC_SEL_FORM_SELECT), {kFormNames, kFormNames + kFormCount});
     return CSettingsPage::OnInitDialog();
 }
 

@@ -1,13 +1,18 @@
 #include "pages/ParamControls.h"
 
+#include "framework/Controls.h"
 #include "framework/Text.h"
 
 #include <commctrl.h>
 
+#include <vector>
+
 void FillList(HWND list, const ItemList& items) {
+    std::vector<const wchar_t*> texts;
     for (const ListItem& item : items) {
-        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.text));
+        texts.push_back(item.text);
     }
+    AppendComboTexts(list, texts);
 }
 
 void SetSpinRange(HWND spin, int lowest, int highest) {
