@@ -43,7 +43,8 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 wineserver -k 2>/dev/null || true
 
 if [ "$cpus" = one ]; then
-  cpu=$(($(nproc) - 1))
+  # The last CPU this script may use ("0-1" gives 1, "0,2,5-7" gives 7).
+  cpu=$(taskset -cp $$ | sed 's/.*: //; s/.*[,-]//')
   pin=(taskset -c "$cpu")
   placement="Wine on CPU $cpu only"
 else
