@@ -72,30 +72,29 @@ std::wstring UninstallEntry() {
     return found;
 }
 
-TEST(Installed, FilesShortcutAndUninstallEntry) {
+// Files and shortcut; the uninstall entry; settings files open with the program without
+// the program taking the extension.
+TEST(Installed, FilesShortcutAndRegistryEntries) {
     for (const wchar_t* file : {L"kvswbd.exe", L"kvswbd.chm", L"README-ja.txt"})
         EXPECT_TRUE(Exists(kFolder + file)) << file;
     EXPECT_TRUE(StartMenuShortcut());
     const std::wstring entry = UninstallEntry();
     ASSERT_FALSE(entry.empty());
-    EXPECT_EQ(MachineString(entry, L"Publisher"), L"Korrin");
-    EXPECT_EQ(MachineString(entry, L"DisplayVersion"), L"2.0.0");
-    EXPECT_EQ(MachineString(entry, L"DisplayIcon"), kFolder + L"kvswbd.exe,0");
-}
-
-TEST(Installed, SettingsFilesOpenWithTheProgramWithoutTakingTheExtension) {
     const struct {
         std::wstring key;
         const wchar_t* name;
         std::wstring value;
     } entries[] = {
+        {entry, L"Publisher", L"Korrin"},
+        {entry, L"DisplayVersion", L"2.0.0"},
+        {entry, L"DisplayIcon", kFolder + L"kvswbd.exe,0"},
         {kProgIdKey, nullptr, L"SB設定ファイル"},
         {kProgIdKey + L"\\DefaultIcon", nullptr, kFolder + L"kvswbd.exe,0"},
         {kProgIdKey + L"\\shell\\open\\command", nullptr, L"\"" + kFolder + L"kvswbd.exe\" \"%1\""},
         {kOpenWithKey, L"Korrin.Switchboard.Settings", L""},
     };
     for (const auto& e : entries)
-        EXPECT_EQ(MachineString(e.key, e.name), e.value) << e.key;
+        EXPECT_EQ(MachineString(e.key, e.name), e.value) << e.key << " " << (e.name ? e.name : L"");
     EXPECT_NE(MachineString(L"Software\\Classes\\.dat", nullptr), L"Korrin.Switchboard.Settings");
 }
 
